@@ -1,0 +1,6 @@
+#include "dialoglink.h"
+
+DialogLink& NullDialogLink() {
+    static DialogLink nowhere;
+    return nowhere;
+}

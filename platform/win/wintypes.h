@@ -1,0 +1,40 @@
+#pragma once
+// The basic types of the window-system layer, with the platform's sizes.
+
+#include <cstdint>
+
+struct WindowObject;               // defined by the window layer
+using HWND = WindowObject*;
+using HINSTANCE = void*;
+using HMODULE = void*;
+using BOOL = int;
+using BYTE = uint8_t;
+using WORD = uint16_t;
+using DWORD = uint32_t;
+using UINT = unsigned int;
+using LONG = int32_t;
+using HRESULT = int32_t;
+using WPARAM = uintptr_t;
+using LPARAM = intptr_t;
+using LRESULT = intptr_t;
+using LPSTR = char*;
+using LPCSTR = const char*;
+
+#ifndef TRUE
+#define TRUE 1
+#endif
+#ifndef FALSE
+#define FALSE 0
+#endif
+
+struct RECT {
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
+};
+
+struct POINT {
+    LONG x;
+    LONG y;
+};
