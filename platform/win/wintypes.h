@@ -38,3 +38,15 @@ struct POINT {
     LONG x;
     LONG y;
 };
+
+struct SIZE {
+    LONG cx;
+    LONG cy;
+};
+
+// A drawing context. Each kind (a window's paint context, a memory context
+// for measuring text) derives from this and is told apart at run time.
+struct DeviceContext {
+    virtual ~DeviceContext() = default;
+};
+using HDC = DeviceContext*;
