@@ -72,18 +72,19 @@ void DrawStone(Canvas& tile, int variant)
 {
     const Argb stone = MakeArgb(255, 138, 142, 150);
     Grain(tile, stone, 6, 0x5700u + static_cast<uint32_t>(variant));
-    // Bevelled block: light top and left, dark bottom and right, dark seam.
-    for (int i = 0; i < kSize; ++i) {
-        for (int d = 0; d < 2; ++d) {
-            tile.Set(i, 1 + d, Shade(tile.At(i, 1 + d), 40 - 14 * d));
-            tile.Set(1 + d, i, Shade(tile.At(1 + d, i), 40 - 14 * d));
-            tile.Set(i, kSize - 2 - d, Shade(tile.At(i, kSize - 2 - d), -44 + 14 * d));
-            tile.Set(kSize - 2 - d, i, Shade(tile.At(kSize - 2 - d, i), -44 + 14 * d));
+    // Bevelled block: a dark seam, then two light rows on the top and left
+    // and two dark ones on the bottom and right, mitred at the corners.
+    for (int y = 0; y < kSize; ++y) {
+        for (int x = 0; x < kSize; ++x) {
+            const int lit = std::min(x, y);
+            const int shaded = std::min(kSize - 1 - x, kSize - 1 - y);
+            const bool litSide = lit < shaded || (lit == shaded && x < y);
+            const int d = std::min(lit, shaded);
+            if (d == 0)
+                tile.Set(x, y, litSide ? MakeArgb(255, 70, 72, 78) : MakeArgb(255, 52, 54, 58));
+            else if (d <= 2)
+                tile.Set(x, y, Shade(tile.At(x, y), litSide ? 40 - 14 * (d - 1) : -44 + 14 * (d - 1)));
         }
-        tile.Set(i, 0, MakeArgb(255, 70, 72, 78));
-        tile.Set(0, i, MakeArgb(255, 70, 72, 78));
-        tile.Set(i, kSize - 1, MakeArgb(255, 52, 54, 58));
-        tile.Set(kSize - 1, i, MakeArgb(255, 52, 54, 58));
     }
     const Argb crack = MakeArgb(255, 70, 72, 78);
     if (variant == 0) {
@@ -215,17 +216,18 @@ void DrawOneWay(Canvas& tile, Heading heading)
 
 void DrawMine(Canvas& tile)
 {
-    Grain(tile, MakeArgb(255, 58, 66, 84), 3, 0x313Eu);
+    Grain(tile, MakeArgb(255, 46, 118, 112), 4, 0x313Eu);
     // A spiked sea mine with a red light.
     for (int i = 0; i < 8; ++i) {
         const double a = i * kPi / 4.0;
-        const double cx = kCentre + 9.2 * std::cos(a), cy = kCentre + 9.2 * std::sin(a);
-        FillAll(tile, Stroke(kCentre, kCentre, cx, cy, 1.2), kOutline);
-        FillAll(tile, Circle(cx, cy, 1.5), MakeArgb(255, 120, 124, 132));
+        const double cx = kCentre + 9.4 * std::cos(a), cy = kCentre + 9.4 * std::sin(a);
+        FillAll(tile, Stroke(kCentre, kCentre, cx, cy, 1.5), kOutline);
+        FillAll(tile, Circle(cx, cy, 1.9), kOutline);
+        FillAll(tile, Circle(cx, cy, 1.2), MakeArgb(255, 200, 206, 214));
     }
-    Outlined(tile, Circle(kCentre, kCentre, 6.8), Circle(kCentre, kCentre, 5.9), MakeArgb(255, 36, 36, 40));
-    FillAll(tile, Circle(10, 10, 2.0), MakeArgb(150, 170, 176, 190));
-    FillAll(tile, Circle(kCentre + 1.5, kCentre + 1.5, 1.8), MakeArgb(255, 255, 44, 36));
+    Outlined(tile, Circle(kCentre, kCentre, 7.4), Circle(kCentre, kCentre, 6.5), MakeArgb(255, 44, 44, 50));
+    FillAll(tile, Circle(9.8, 9.8, 2.4), MakeArgb(160, 190, 196, 210));
+    FillAll(tile, Circle(kCentre + 1.5, kCentre + 1.5, 2.0), MakeArgb(255, 255, 44, 36));
 }
 
 void DrawTrap(Canvas& tile)
