@@ -1,6 +1,7 @@
 #include "terraintiles.h"
 
 #include "shapes.h"
+#include "steadymath.h"
 
 #include <algorithm>
 #include <cmath>
@@ -125,7 +126,12 @@ void DrawWormHole(Canvas& tile, int frame)
         for (int x = 0; x < kSize; ++x) {
             const double dx = x + 0.5 - kCentre, dy = y + 0.5 - kCentre;
             const double r = std::sqrt(dx * dx + dy * dy);
-            const double arm = 0.5 + 0.5 * std::cos(2.0 * std::atan2(dy, dx) + r * 0.75 - phase);
+            // cos(2 angle + twist) with cos and sin of twice the angle taken
+            // from the offsets directly, so no arc tangent is needed.
+            const double twist = r * 0.75 - phase;
+            const double r2 = r > 0.0 ? r * r : 1.0;
+            const double cos2 = (dx * dx - dy * dy) / r2, sin2 = 2.0 * dx * dy / r2;
+            const double arm = 0.5 + 0.5 * (cos2 * SteadyCos(twist) - sin2 * SteadySin(twist));
             double glow = arm * std::max(0.0, 1.0 - r / 13.0);
             if (r < 2.5)
                 glow = 0.0; // the dark throat
@@ -220,7 +226,7 @@ void DrawMine(Canvas& tile)
     // A spiked sea mine with a red light.
     for (int i = 0; i < 8; ++i) {
         const double a = i * kPi / 4.0;
-        const double cx = kCentre + 9.4 * std::cos(a), cy = kCentre + 9.4 * std::sin(a);
+        const double cx = kCentre + 9.4 * SteadyCos(a), cy = kCentre + 9.4 * SteadySin(a);
         FillAll(tile, Stroke(kCentre, kCentre, cx, cy, 1.5), kOutline);
         FillAll(tile, Circle(cx, cy, 1.9), kOutline);
         FillAll(tile, Circle(cx, cy, 1.2), MakeArgb(255, 200, 206, 214));
