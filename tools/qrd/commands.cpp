@@ -176,7 +176,7 @@ void CheckMatters(const MapDocument& doc, Findings& findings) {
         if (!matter.used) continue;
         const int32_t count = PointCount(matter);
         if (count > 0 && (matter.ref < 0 || matter.imageName[0] == '\0')) {
-            findings.Add("object %d has %d points but no image", slot, count);
+            findings.Add("object %d has no image (points: %d)", slot, count);
         }
         for (int32_t i = 0; i < count; ++i) {
             const MatterPoint& point = matter.points[i];
