@@ -152,3 +152,17 @@ TEST(Qrd, NoiseNeverCrashesAnySubcommand) {
     EXPECT_EQ(RunQrd(dir, "check " + Quote(dir.File("out.qrd"))).exitCode,
               RunQrd(dir, "check " + file).exitCode);
 }
+
+// The shipped sample is what its generator writes, and it is a clean map.
+TEST(SampleMap, ShippedFileIsCleanAndReproducible) {
+    ScratchDir dir;
+    const std::string shipped = std::string(QUARROW_SOURCE_DIR) + "/Execute/data/sample.qrd";
+    const RunResult check = RunQrd(dir, "check " + Quote(shipped));
+    EXPECT_EQ(check.exitCode, 0) << check.out << check.err;
+
+    const std::string fresh = dir.File("sample.qrd");
+    const std::string command = std::string("'") + QRD_SAMPLE_BINARY + "' " + Quote(fresh);
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(ReadBytes(fresh), ReadBytes(shipped))
+        << "Execute/data/sample.qrd is out of date: regenerate it with qrd_sample";
+}
