@@ -54,12 +54,14 @@ ToolOutcome DrawingTools::ApplyTool(int32_t px, int32_t py, int32_t kindUnderCur
         } else if (tools_.lowerKind == kKindOneWay) {
             PaintOneWay(x, y);
         } else {
-            if (tools_.lowerKind == kKindNone) {
-                // nothing chosen: no cell changes
-            } else if (kind == kKindGate) {
-                RemoveGatePair(x, y);
-            } else {
-                PaintCell(x, y);
+            // With no kind chosen (an object is selected) no cell changes,
+            // gate ends included.
+            if (tools_.lowerKind != kKindNone) {
+                if (kind == kKindGate) {
+                    RemoveGatePair(x, y);
+                } else {
+                    PaintCell(x, y);
+                }
             }
             CancelPendingGate();
         }

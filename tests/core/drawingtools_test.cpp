@@ -54,10 +54,16 @@ TEST_F(DrawingToolsTest, OneCellPaintsOnceAndRecordsEachPaint) {
     Click(kModeOneCell, kKindStone, 3, 4);
     EXPECT_EQ(undo->Count(), 2);
 
-    // With no kind chosen (an object is selected) no cell changes.
+    // With no kind chosen (an object is selected) no cell changes, gate ends included.
+    MakePair(7, 7, 8, 8);
+    const int records = undo->Count();
     Click(kModeOneCell, kKindNone, 5, 5);
+    Click(kModeOneCell, kKindNone, 7, 7);
     EXPECT_EQ(KindOf(5, 5), kKindEmpty);
-    EXPECT_EQ(undo->Count(), 2);
+    EXPECT_EQ(KindOf(7, 7), kKindGate);
+    EXPECT_EQ(KindOf(8, 8), kKindGate);
+    EXPECT_TRUE(GateOf(7, 7).present && GateOf(8, 8).present);
+    EXPECT_EQ(undo->Count(), records);
 }
 
 TEST_F(DrawingToolsTest, HanjiDragPaintsThePressedCellTwiceThenStops) {
