@@ -16,9 +16,9 @@ namespace {
 constexpr int kDefaultFontHeight = 16;
 constexpr int kEstimatedCharWidth = 8;   // when no fonts are available
 
-// Bold and a pixel larger than the text font, so a measured rectangle always
+// Two pixels larger than the text font, so a measured rectangle always
 // holds the text drawn in it.
-constexpr int kMeasurePixelSize = 13;
+constexpr int kMeasurePixelSize = 14;
 
 class MemoryContext {
 public:
