@@ -39,6 +39,9 @@ public:
     void RetileNeighbours(int32_t x, int32_t y);
     void RetileCell(int32_t x, int32_t y);
 
+    // Forgets a gate end waiting for its partner (a new, opened or closed map).
+    void CancelPendingGate();
+
     void FloodFill(int32_t key);
     void FinishFill();
     void ClearFillList();
@@ -46,7 +49,6 @@ public:
 private:
     bool FillArea(int32_t x, int32_t y, int32_t kindUnderCursor);
     bool CoverMap();
-    void CancelPendingGate();
     // Paints (x, y) with kind `kind` through PaintCell, keeping `lowerKind`.
     void PaintCellAs(int32_t x, int32_t y, int32_t kind);
     // Whether (x, y) is a gate end whose partner is inside the map and

@@ -1,9 +1,12 @@
 #include "mapfile.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+
+#include <sys/stat.h>
 
 #include "mapfile_scanner.h"
 #include "mapfile_sink.h"
@@ -369,8 +372,16 @@ bool ReadMapFile(MapDocument& doc, const char* fileName) {
     doc.ResetDocument();
     doc.isOpen = true;
     doc.isModified = false;
-    std::FILE* file = std::fopen(fileName, "rb");
+    std::FILE* file = fileName ? std::fopen(fileName, "rb") : nullptr;
     if (!file) return false;
+    // Only regular files: a device or pipe could feed the reader forever.
+    struct stat info;
+    if (::fstat(::fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) {
+        const bool folder = S_ISDIR(info.st_mode);
+        std::fclose(file);
+        errno = folder ? EISDIR : EINVAL;
+        return false;
+    }
     MapFileReader reader(doc, file);
     const bool ok = reader.ReadAll();
     std::fclose(file);
@@ -379,7 +390,7 @@ bool ReadMapFile(MapDocument& doc, const char* fileName) {
 
 bool WriteMapFile(const MapDocument& doc, const char* fileName) {
     ReplacingFile file;
-    if (!file.Open(fileName)) return false;
+    if (!fileName || !file.Open(fileName)) return false;
     MapFileSink out(file.Stream());
     WriteHeader(doc, out);
     WriteGrids(doc, out);

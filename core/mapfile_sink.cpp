@@ -2,6 +2,8 @@
 
 #include <cerrno>
 #include <charconv>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 
 #include <fcntl.h>
@@ -44,6 +46,13 @@ bool ReplacingFile::Open(const char* target) {
     const size_t length = std::strlen(target);
     if (length == 0 || length >= kPathSize - 32) return false;
     std::memcpy(target_, target, length + 1);
+    // Saving through a symbolic link replaces the file it points to, not the link.
+    struct stat link;
+    char resolved[PATH_MAX];
+    if (::lstat(target_, &link) == 0 && S_ISLNK(link.st_mode) && ::realpath(target_, resolved) &&
+        std::strlen(resolved) < kPathSize - 32) {
+        std::strcpy(target_, resolved);
+    }
 
     // A unique name beside the target, so the rename stays on one file system.
     static unsigned serial = 0;

@@ -218,9 +218,11 @@ TEST(MapFileRead, EmptyFileGivesOpenResetDocument) {
     EXPECT_STREQ(doc->upperShellNames[0], "tree.dds");
 }
 
-TEST(MapFileRead, MissingFileFails) {
+TEST(MapFileRead, OnlyExistingRegularFilesAreRead) {
     ScratchDir dir;
     auto doc = std::make_unique<MapDocument>();
     EXPECT_FALSE(ReadMapFile(*doc, dir.File("absent.qrd").c_str()));
-    EXPECT_FALSE(ReadMapFile(*doc, dir.Path().c_str()));  // a folder cannot be read
+    EXPECT_FALSE(ReadMapFile(*doc, dir.Path().c_str()));
+    EXPECT_FALSE(ReadMapFile(*doc, "/dev/zero"));  // endless input
+    EXPECT_FALSE(ReadMapFile(*doc, nullptr));
 }

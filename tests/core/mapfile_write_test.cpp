@@ -231,3 +231,12 @@ TEST(MapFileWrite, FailedSaveLeavesTheOldFileAndNoLeftovers) {
                   std::filesystem::perms::group_read);
     EXPECT_EQ(FilesIn(dir.Path()), 2);
 }
+
+TEST(MapFileWrite, SavingThroughALinkUpdatesTheLinkedFile) {
+    ScratchDir dir;
+    WriteBytes(dir.File("real.qrd"), "old");
+    std::filesystem::create_symlink(dir.File("real.qrd"), dir.File("link.qrd"));
+    ASSERT_TRUE(WriteMapFile(*ExampleDocument(), dir.File("link.qrd").c_str()));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.qrd")));
+    EXPECT_EQ(ReadBytes(dir.File("real.qrd")), Crlf(kExampleMap));
+}
