@@ -133,7 +133,7 @@ void CopyInto(const QByteArray& text, LPSTR buffer) {
 // added to a name without one, the working directory moves to the file's
 // folder, and the caller receives the full path and the bare name.
 BOOL FinishChoice(OPENFILENAMEA* request, QString path) {
-    QFileInfo info(QDir(StartFolder(request->lpstrInitialDir)), path);
+    QFileInfo info(QDir::cleanPath(QDir(StartFolder(request->lpstrInitialDir)).absoluteFilePath(path)));
     if (info.suffix().isEmpty() && request->lpstrDefExt != nullptr && *request->lpstrDefExt != '\0') {
         info = QFileInfo(info.absoluteFilePath() + u'.' + FromAnsi(request->lpstrDefExt));
     }

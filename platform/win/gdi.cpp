@@ -68,14 +68,23 @@ BOOL DeleteObject(HGDIOBJ object) {
 BOOL Rectangle(HDC dc, int left, int top, int right, int bottom) {
     if (dc == nullptr) return FALSE;
     if (dc->painter == nullptr) return TRUE;
-    // The outline runs through the centres of the rectangle's border pixels
-    // (right and bottom exclusive); the inside takes the default white brush.
-    const QRectF outline(left + 0.5, top + 0.5, std::max(0, right - left - 1), std::max(0, bottom - top - 1));
+    // The inside takes the default white brush; the outline runs through the
+    // border pixels (right and bottom exclusive), a wide pen spreading evenly
+    // to both sides of them. Filled as bands so every pixel is the pen's own
+    // colour, as the platform draws it.
+    const QPen& pen = dc->pen->pen;
+    const int width = std::max(1, static_cast<int>(pen.widthF()));
+    const int before = (width - 1) / 2;
+    const int after = width / 2;
+    const int lastColumn = right - 1;
+    const int lastRow = bottom - 1;
     QPainter& painter = *dc->painter;
-    painter.save();
-    painter.setPen(dc->pen->pen);
-    painter.setBrush(QColor(255, 255, 255));
-    painter.drawRect(outline);
-    painter.restore();
+    if (right > left && bottom > top) painter.fillRect(QRect(left, top, right - left, bottom - top), Qt::white);
+    const QColor colour = pen.color();
+    const auto band = [&](int x0, int y0, int x1, int y1) { painter.fillRect(QRect(QPoint(x0, y0), QPoint(x1, y1)), colour); };
+    band(left - before, top - before, lastColumn + after, top + after);
+    band(left - before, lastRow - before, lastColumn + after, lastRow + after);
+    band(left - before, top - before, left + after, lastRow + after);
+    band(lastColumn - before, top - before, lastColumn + after, lastRow + after);
     return TRUE;
 }
