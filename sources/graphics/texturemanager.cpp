@@ -18,7 +18,7 @@ bool TextureManager::Init() {
 }
 
 void TextureManager::Release() {
-    for (TextureEntry*& entry : slots) {
+    for (TextureEntry*& entry : textureSlots) {
         if (!entry) continue;
         if (entry->texture) entry->texture->Release();
         delete entry;
@@ -29,7 +29,7 @@ void TextureManager::Release() {
 
 int TextureManager::Find(const char* name) const {
     for (int i = 0; i < MAX_TEXTURES; ++i) {
-        if (slots[i] && strcasecmp(slots[i]->name, name) == 0) return i;
+        if (textureSlots[i] && strcasecmp(textureSlots[i]->name, name) == 0) return i;
     }
     return -1;
 }
@@ -64,11 +64,11 @@ int TextureManager::Load(const char* name) {
     }
     std::memcpy(entry->name, name, std::strlen(name) + 1);
     entry->texture = texture;
-    slots[count] = entry;
+    textureSlots[count] = entry;
     return count++;
 }
 
 IDirect3DTexture9* TextureManager::GetTexture(int index) const {
-    if (index < 0 || index >= MAX_TEXTURES || !slots[index]) return nullptr;
-    return slots[index]->texture;
+    if (index < 0 || index >= MAX_TEXTURES || !textureSlots[index]) return nullptr;
+    return textureSlots[index]->texture;
 }

@@ -34,7 +34,7 @@ private:
     int Find(const char* name) const;
 
     int count = 0;
-    TextureEntry* slots[MAX_TEXTURES] = {};
+    TextureEntry* textureSlots[MAX_TEXTURES] = {};
 };
 
 inline TextureManager* GetTextureManager() { return TextureManager::Instance(); }
