@@ -6,23 +6,17 @@
 #include "mapdocument.h"
 #include "wintypes.h"
 
-// Main-dialog command ids of the File menu (menu 109).
-constexpr int kNewCommandId = 139;
-constexpr int kOpenCommandId = 136;
-constexpr int kSaveCommandId = 138;
-constexpr int kCloseCommandId = 137;
-constexpr int kExitCommandId = 105;
-
 enum class FileChoice { Open, Save };
 
-// Asks for a map file in a file dialog that starts in "./data". True with the
+// Asks for a map file in a file dialog that starts in ".\data". True with the
 // bare name in `name` when the user chose one; false when the dialog was
 // cancelled or failed, or the name does not fit (a longer name is refused
 // with a message, never cut), and then `name` is left as it was.
 bool ChooseMapFile(HWND owner, char (&name)[kNameSize], FileChoice choice);
 
-// True when the calling command may go on: nothing unsaved, or the user
-// answered Yes (a save was offered) or No to the unsaved-changes question.
+// True when the calling command may go on: nothing unsaved, No to the
+// unsaved-changes question, or Yes and the save was written or given up in
+// its own dialogs. False for Cancel, and when the save was tried and failed.
 bool ConfirmModified();
 
 // Opens the new-map dialog after the unsaved-changes question.

@@ -1,6 +1,9 @@
 #include "app.h"
 
+#include "graphicsdevice.h"
+#include "pointeroverlay.h"
 #include "scene.h"
+#include "texturemanager.h"
 #include "winapi.h"
 
 namespace {
@@ -31,19 +34,32 @@ bool App::Init() {
 }
 
 bool App::InitDrawingServices() {
-    // Joins here, in this order (each needs the one before):
-    //   graphicsDevice = new GraphicsDevice;
-    //   if (!graphicsDevice->Init(GetViewWindow())) return false;
-    //   textureManager = new TextureManager; textureManager->Init();
-    //   pointerOverlay = new PointerOverlay; pointerOverlay->Init();
+    // In this order: each needs the one before.
+    graphicsDevice = new GraphicsDevice;
+    if (!graphicsDevice->Init(GetViewWindow())) return false;
+    textureManager = new TextureManager;
+    textureManager->Init();
+    pointerOverlay = new PointerOverlay;
+    pointerOverlay->Init();
     return true;
 }
 
 void App::ReleaseDrawingServices() {
-    // Joins here, in this order:
-    //   if (pointerOverlay) { pointerOverlay->Release(); delete pointerOverlay; pointerOverlay = nullptr; }
-    //   if (textureManager) { textureManager->Release(); delete textureManager; textureManager = nullptr; }
-    //   if (graphicsDevice) { graphicsDevice->Release(); delete graphicsDevice; graphicsDevice = nullptr; }
+    if (pointerOverlay != nullptr) {
+        pointerOverlay->Release();
+        delete pointerOverlay;
+        pointerOverlay = nullptr;
+    }
+    if (textureManager != nullptr) {
+        textureManager->Release();
+        delete textureManager;
+        textureManager = nullptr;
+    }
+    if (graphicsDevice != nullptr) {
+        graphicsDevice->Release();
+        delete graphicsDevice;
+        graphicsDevice = nullptr;
+    }
 }
 
 void App::Run() {
@@ -73,26 +89,26 @@ void App::Frame() {
     EventDispatcher::Dispatch();
     if (currentScene == nullptr) return;
     currentScene->Update();
-    // Joins here: pointerOverlay->Update();
+    if (pointerOverlay != nullptr) pointerOverlay->Update();
     if (!BeginDrawing()) return;   // no device: nothing can be drawn
     currentScene->Render();
-    // Joins here: pointerOverlay->Render();
+    if (pointerOverlay != nullptr) pointerOverlay->Render();
     DrawStatusLine();
     EndDrawing();
 }
 
 bool App::BeginDrawing() {
-    // Joins here: if (graphicsDevice == nullptr) return false; graphicsDevice->BeginFrame(); return true;
-    return false;
+    if (graphicsDevice == nullptr) return false;
+    graphicsDevice->BeginFrame();
+    return true;
 }
 
 void App::DrawStatusLine() {
-    // Joins here: graphicsDevice->PrintText(0, 0, 0xFFFFFFFF, "Time:%2.1f    FPS:%2.1f",
-    //                                       static_cast<double>(GetElapsed()), static_cast<double>(GetFps()));
+    graphicsDevice->PrintStatusLine(GetElapsed(), GetFps());
 }
 
 void App::EndDrawing() {
-    // Joins here: graphicsDevice->EndFrame();
+    graphicsDevice->EndFrame();
 }
 
 void App::Release() {

@@ -1,4 +1,5 @@
 #include "app.h"
+#include "editorscene.h"
 
 namespace {
 SceneFactory installedFactory = nullptr;
@@ -8,6 +9,5 @@ void SetEditorSceneFactory(SceneFactory factory) { installedFactory = factory; }
 
 Scene* CreateEditorScene() {
     if (installedFactory != nullptr) return installedFactory();
-    // The editor scene joins here: return new EditorScene;
-    return nullptr;
+    return new EditorScene;
 }

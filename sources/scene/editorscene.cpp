@@ -6,6 +6,7 @@
 #include "app.h"
 #include "graphicsdevice.h"
 #include "mapfile.h"
+#include "pointeroverlay.h"
 #include "winapi.h"
 
 namespace {
@@ -80,15 +81,19 @@ void EditorScene::Release() { GameObject::Release(); }
 
 bool EditorScene::Update() {
     App* app = GetApp();
-    const float delta = app != nullptr ? app->GetDelta() : 0.0f;
-    wormClock += delta;
+    AdvanceClocks(app != nullptr ? app->GetDelta() : 0.0f);
+    GameObject::Update();
+    return true;
+}
+
+void EditorScene::AdvanceClocks(float seconds) {
+    // At most one animation step per frame; the surplus time is dropped.
+    wormClock += seconds;
     if (wormClock - wormLastStep > kWormStepSeconds) {
         wormLastStep = wormClock;
         wormFrame = (wormFrame + 1) % kWormFrames;
     }
-    undo.AdvanceTimer(delta);
-    GameObject::Update();
-    return true;
+    undo.AdvanceTimer(seconds);
 }
 
 bool EditorScene::ReadMapFile(const char* fileName) {
@@ -109,6 +114,11 @@ void EditorScene::DrawTile(int32_t tile, int32_t column, int32_t row) {
 
 void EditorScene::Render() {
     if (!document.IsOpen()) return;
+    DrawMap();
+    DrawInformation();
+}
+
+void EditorScene::DrawMap() {
     const float firstColumn = FirstVisited(viewOffset.x);
     const float firstRow = FirstVisited(viewOffset.y);
     // The visited window never reaches past the grids, whatever size a file carried.
@@ -122,7 +132,6 @@ void EditorScene::Render() {
     DrawHanjiEdges(columnBegin, rowBegin, columnEnd, rowEnd);
     DrawObjects();
     DrawMarkers();
-    DrawInformation();
 }
 
 void EditorScene::DrawLowerLayer(int firstColumn, int firstRow, int lastColumn, int lastRow) {
@@ -202,12 +211,8 @@ void EditorScene::DrawInformation() {
     device->PrintText(0, 40, kInformationColour, "Width : %d,  Height :%d  ", document.width, document.height);
     // The second line names the view cell under the mouse; the pointer
     // overlay supplies the mouse position.
-    const POINT mouse = ViewMousePoint();
+    const PointerOverlay* overlay = GetPointerOverlay();
+    const POINT mouse = overlay != nullptr ? overlay->mousePoint : POINT{0, 0};
     device->PrintText(0, 60, kInformationColour, "Shell X : %d,  Shell Y :%d  ", static_cast<int>(mouse.x / kCellPixels),
                       static_cast<int>(mouse.y / kCellPixels));
-}
-
-POINT EditorScene::ViewMousePoint() const {
-    // The pointer overlay joins here.
-    return POINT{0, 0};
 }

@@ -58,6 +58,11 @@ public:
 
     // Draws one tile of the current texture at a map cell.
     void DrawTile(int32_t tile, int32_t column, int32_t row);
+    // The open map without the information lines: terrain, hanji edges,
+    // objects and markers, for the cells around the view.
+    void DrawMap();
+    // Runs the worm-hole and undo clocks on by one frame of `seconds`.
+    void AdvanceClocks(float seconds);
 
     // --- The document ---
     MapDocument& Document() { return document; }
@@ -117,8 +122,6 @@ private:
     void DrawObjects();
     void DrawMarkers();
     void DrawInformation();
-    // The mouse in view-window client pixels, as the pointer overlay last read it.
-    POINT ViewMousePoint() const;
 
     MapDocument document;
     ToolState tools;

@@ -97,14 +97,14 @@ TEST_F(AppTest, FrameWithoutSceneStillAdvancesTheClockAndEvents) {
     harness.RunFrames(1);
     EXPECT_GT(app.GetDelta(), 0.0f);
     // The scene made by the event is already driven in the same frame.
-    EXPECT_EQ(sceneLog, (std::vector<std::string>{"make 2", "init 2", "update 2"}));
+    EXPECT_EQ(sceneLog, (std::vector<std::string>{"make 2", "init 2", "update 2", "render 2"}));
 }
 
-TEST_F(AppTest, FrameUpdatesTheSceneButDrawsNothingWithoutADevice) {
+TEST_F(AppTest, EachFrameUpdatesThenRendersTheScene) {
     harness.Start();
     sceneLog.clear();
     harness.RunFrames(2);
-    EXPECT_EQ(sceneLog, (std::vector<std::string>{"update 1", "update 1"}));
+    EXPECT_EQ(sceneLog, (std::vector<std::string>{"update 1", "render 1", "update 1", "render 1"}));
 }
 
 TEST_F(AppTest, ReleaseAlsoReleasesTheCurrentSceneAndDeletingClearsTheAccessor) {
