@@ -13,10 +13,13 @@ std::vector<ArtFile> BuildArtSet()
 {
     const Canvas sheet = DrawTileSheet();
     const Canvas cursor = DrawCursorFrame();
+    // The file dialogs leave the working directory in data/, where the
+    // pointer overlay then looks for both of its images.
     return {
         {"map.dds", sheet},
         {"cur.dds", cursor},
         {"data/map.dds", sheet},
+        {"data/cur.dds", cursor},
         {"data/tree.dds", DrawTree()},
         {"data/rock.dds", DrawRock()},
         {"data/house.dds", DrawHouse()},
