@@ -118,26 +118,36 @@ void EditorScene::Render() {
     DrawInformation();
 }
 
-void EditorScene::DrawMap() {
-    const float firstColumn = FirstVisited(viewOffset.x);
-    const float firstRow = FirstVisited(viewOffset.y);
-    // The visited window never reaches past the grids, whatever size a file carried.
-    const int columnBegin = static_cast<int>(std::trunc(firstColumn));
-    const int rowBegin = static_cast<int>(std::trunc(firstRow));
-    const int columnEnd = std::min(kGridSize, static_cast<int>(std::ceil(firstColumn + kViewColumns + 2)));
-    const int rowEnd = std::min(kGridSize, static_cast<int>(std::ceil(firstRow + kViewRows + 2)));
+void EditorScene::DrawMap() { DrawMap(VisitedCells(), true); }
 
+void EditorScene::DrawMap(const CellWindow& cells, bool withObjects) {
     LoadTexture(document.lowerShellImage);
-    DrawLowerLayer(columnBegin, rowBegin, columnEnd, rowEnd);
-    DrawHanjiEdges(columnBegin, rowBegin, columnEnd, rowEnd);
-    DrawObjects();
+    DrawLowerLayer(cells);
+    DrawHanjiEdges(cells);
+    if (withObjects) DrawObjects();
     DrawMarkers();
 }
 
-void EditorScene::DrawLowerLayer(int firstColumn, int firstRow, int lastColumn, int lastRow) {
+CellWindow EditorScene::VisitedCells() const {
+    const float firstColumn = FirstVisited(viewOffset.x);
+    const float firstRow = FirstVisited(viewOffset.y);
+    // The visited window never reaches past the grids, whatever size a file carried.
+    return CellWindow{
+        static_cast<int32_t>(std::trunc(firstColumn)),
+        static_cast<int32_t>(std::trunc(firstRow)),
+        std::min(kGridSize, static_cast<int32_t>(std::ceil(firstColumn + kViewColumns + 2))),
+        std::min(kGridSize, static_cast<int32_t>(std::ceil(firstRow + kViewRows + 2))),
+    };
+}
+
+CellWindow EditorScene::MapCells() const {
+    return CellWindow{0, 0, std::clamp(document.width, 0, kGridSize), std::clamp(document.height, 0, kGridSize)};
+}
+
+void EditorScene::DrawLowerLayer(const CellWindow& cells) {
     const Gate& pending = tools.pendingGate;
-    for (int row = firstRow; row < lastRow; ++row) {
-        for (int column = firstColumn; column < lastColumn; ++column) {
+    for (int row = cells.firstRow; row < cells.endRow; ++row) {
+        for (int column = cells.firstColumn; column < cells.endColumn; ++column) {
             const LowerShell& cell = document.lowerShells[row][column];
             if (cell.kind == kKindGate) {
                 DrawTile(kGateGroundTile, column, row);
@@ -162,9 +172,9 @@ void EditorScene::DrawLowerLayer(int firstColumn, int firstRow, int lastColumn, 
     }
 }
 
-void EditorScene::DrawHanjiEdges(int firstColumn, int firstRow, int lastColumn, int lastRow) {
-    for (int row = firstRow; row < lastRow; ++row) {
-        for (int column = firstColumn; column < lastColumn; ++column) {
+void EditorScene::DrawHanjiEdges(const CellWindow& cells) {
+    for (int row = cells.firstRow; row < cells.endRow; ++row) {
+        for (int column = cells.firstColumn; column < cells.endColumn; ++column) {
             const SizzleShell& edges = document.sizzleShells[row][column];
             if (!edges.present) continue;
             if (edges.upperRight != -1) DrawTile(edges.upperRight, column, row);
