@@ -21,6 +21,16 @@ constexpr int kObjectButtonLeft = 860;
 constexpr int kObjectButtonTop = 217;
 constexpr int kObjectButtonPitch = 20;
 constexpr int kObjectButtonColumns = 5;
+// Tile and piece numbers come from map files unchecked. Squares beyond the
+// largest texture the drawing layer makes (8192 pixels a side) cannot show,
+// and their pixel positions would not fit the rectangle's integers: such
+// numbers draw nothing.
+constexpr int kLargestTextureSide = 8192;
+constexpr int kSquareRowsInLargestTexture = kLargestTextureSide / kCellPixels;
+
+bool FitsInATexture(int32_t number, int squaresPerRow) {
+    return number >= 0 && number / squaresPerRow < kSquareRowsInLargestTexture;
+}
 
 // First cell of the visited window along one axis: one cell before the
 // first visible one, or 0.
@@ -105,10 +115,12 @@ bool EditorScene::ReadMapFile(const char* fileName) {
 bool EditorScene::WriteMapFile(const char* fileName) const { return ::WriteMapFile(document, fileName); }
 
 void EditorScene::DrawTile(int32_t tile, int32_t column, int32_t row) {
+    if (!FitsInATexture(tile, kTilesPerRow)) return;
     sourceRect.Set((tile % kTilesPerRow) * kCellPixels, (tile / kTilesPerRow) * kCellPixels, kCellPixels,
                    kCellPixels);
-    SetPosition(static_cast<float>(kCellPixels * column) + viewOffset.x,
-                static_cast<float>(kCellPixels * row) + viewOffset.y, 0.0f);
+    // In floating point: markers may name any cell a file gives.
+    SetPosition(kCellPixels * static_cast<float>(column) + viewOffset.x,
+                kCellPixels * static_cast<float>(row) + viewOffset.y, 0.0f);
     GameObject::Render();
 }
 
@@ -200,6 +212,7 @@ void EditorScene::DrawObjects() {
         const int count = std::min(matter.count, kMatterPoints);
         for (int index = 0; index < count; ++index) {
             const MatterPoint& point = matter.points[index];
+            if (!FitsInATexture(point.piece, kPiecesPerRow)) continue;
             SetPosition(kCellPixels * point.x + viewOffset.x, kCellPixels * point.y + viewOffset.y, 0.0f);
             sourceRect.Set((point.piece % kPiecesPerRow) * kCellPixels, (point.piece / kPiecesPerRow) * kCellPixels,
                            kCellPixels, kCellPixels);

@@ -348,6 +348,32 @@ TEST_F(SceneRendering, PointerOverlayPreviewsTheBrushAtHalfOpacityOnTheHoveredCe
     EXPECT_TRUE(Tile(2, 240, 240));
 }
 
+// Tile, piece and marker numbers in a file are not checked by the reader:
+// those no texture could hold, and cells at the ends of the integer range,
+// draw nothing and disturb nothing.
+TEST_F(SceneRendering, OutlandishNumbersFromAFileDrawNothing) {
+    // Row 5 carries the edge records, row 6 the object's pieces.
+    const std::string none = "0 -1 -1 -1 -1  ";
+    std::string sizzle = "*SIZZLE_SHELL\n";
+    for (int row = 0; row < 8; ++row) {
+        sizzle += row != 5 ? none + none + none + none
+                           : "2147483647 -2147483648 2147483647 -2147483648 2147483647  6820 6820 6820 6820 6820  "
+                             "-20 -21 -1 -5 -400  " + none;
+        sizzle += "\n";
+    }
+    Open(MapFile(4, 8, nullptr,
+                 "*START_POINT 2147483647 -2147483648\n*END_POINT -2147483648 2147483647\n" + sizzle +
+                     "*UPPER_SHELL_COUNT 1\n*UPPER_SHELL_URL a.dds\n"
+                     "*MATTER 0\n*MATTER_DATA_COUNT 4\n*MATTER_DATA\n0 6 -2147483648\n1 6 2147483647\n2 6 -1\n"
+                     "3 6 340000\n*REF 0\n*MATTER_END\n"));
+    ASSERT_TRUE(scene->Document().sizzleShells[5][0].present);
+    ASSERT_EQ(scene->Document().matters[0].count, 4);
+    Draw();
+    for (int row : {5, 6}) {
+        for (int column = 0; column < 4; ++column) EXPECT_TRUE(Tile(2, column * kCell, row * kCell));
+    }
+}
+
 // A file may carry 101 columns and rows, the grids' full size: the view
 // scrolled past its last cell draws nothing beyond the grids. Column 0 is
 // stone so that a read past a row's end (into the next row) would show.
