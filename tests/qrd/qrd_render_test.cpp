@@ -216,12 +216,16 @@ TEST_F(QrdRender, PictureCoversTheWholeMap) {
     }
 }
 
-TEST(QrdRenderSamples, EverySampleRendersWithAllItsImages) {
+// Each sample renders with every image it names, and the picture in docs/ is that render.
+TEST(QrdRenderSamples, EverySampleRendersWithAllItsImagesAsDocsShowIt) {
     ScratchDir dir;
-    for (const char* name : {"sample.qrd", "showcase.qrd"}) {
-        const RunResult result = RunQrd(dir, "render " + Quote(DataFile(name)) + " " + Quote(dir.File("out.png")));
+    for (const std::string name : {"sample", "showcase"}) {
+        const RunResult result = RunQrd(dir, "render " + Quote(DataFile(name + ".qrd")) + " " + Quote(dir.File("out.png")));
         EXPECT_EQ(result.exitCode, 0) << name;
         EXPECT_EQ(result.err, "") << name;
+        EXPECT_TRUE(ReadPng(dir.File("out.png")) == ReadPng(std::string(QUARROW_SOURCE_DIR) + "/docs/" + name + "-map.png"))
+            << "docs/" << name << "-map.png is out of date: qrd render Execute/data/" << name << ".qrd docs/" << name
+            << "-map.png";
     }
 }
 
