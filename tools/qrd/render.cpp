@@ -169,6 +169,34 @@ bool SavePng(const QImage& image, const char* fileName, std::FILE* err) {
     return saved;
 }
 
+// The map's cells drawn into a back buffer of their size, as the editor draws
+// them; a null image when the drawing layer cannot start.
+QImage DrawWholeMap(EditorScene& scene, const CellWindow& cells, const RenderRequest& request, std::FILE* err) {
+    const auto gui = StartOffscreenGui();
+    GraphicsDevice graphics;
+    TextureManager textures;
+    QImage picture;
+    if (graphics.Init(nullptr, static_cast<UINT>(cells.endColumn * kCellPixels),
+                      static_cast<UINT>(cells.endRow * kCellPixels)) &&
+        textures.Init()) {
+        if (scene.Document().lowerShellImage[0] == '\0') {
+            std::fprintf(err, "qrd: warning: the map names no tile sheet; terrain and markers are not drawn\n");
+        }
+        LoadImages(textures, ImagesToDraw(scene.Document(), request.withObjects), FolderOf(request.mapFile), err);
+        graphics.BeginFrame();
+        {
+            const SilencedTraces quiet;
+            scene.DrawMap(cells, request.withObjects);
+        }
+        graphics.GetDevice()->EndScene();
+        picture = BackBufferImage(*graphics.GetDevice());
+    }
+    // The textures and the font go before the Qt application.
+    textures.Release();
+    graphics.Release();
+    return picture;
+}
+
 }  // namespace
 
 int RunRender(const RenderRequest& request, std::FILE* err) {
@@ -187,32 +215,10 @@ int RunRender(const RenderRequest& request, std::FILE* err) {
         return kQrdFailure;
     }
     scene->Tools().selectedMatter = -1;  // every object tinted, as with no slot selected
-
-    const auto gui = StartOffscreenGui();
-    GraphicsDevice graphics;
-    TextureManager textures;
-    // A back buffer the size of the whole map, so one pass draws every cell once.
-    if (!graphics.Init(nullptr, static_cast<UINT>(cells.endColumn * kCellPixels),
-                       static_cast<UINT>(cells.endRow * kCellPixels)) ||
-        !textures.Init()) {
+    const QImage picture = DrawWholeMap(*scene, cells, request, err);
+    if (picture.isNull()) {
         std::fprintf(err, "qrd: cannot start the drawing layer\n");
-        graphics.Release();
         return kQrdFailure;
     }
-    if (scene->Document().lowerShellImage[0] == '\0') {
-        std::fprintf(err, "qrd: warning: the map names no tile sheet; terrain and markers are not drawn\n");
-    }
-    LoadImages(textures, ImagesToDraw(scene->Document(), request.withObjects), FolderOf(request.mapFile), err);
-
-    graphics.BeginFrame();
-    {
-        const SilencedTraces quiet;
-        scene->DrawMap(cells, request.withObjects);
-    }
-    graphics.GetDevice()->EndScene();
-    const bool saved = SavePng(BackBufferImage(*graphics.GetDevice()), request.pngFile, err);
-
-    textures.Release();
-    graphics.Release();
-    return saved ? kQrdOk : kQrdFailure;
+    return SavePng(picture, request.pngFile, err) ? kQrdOk : kQrdFailure;
 }
