@@ -21,6 +21,16 @@ constexpr int kObjectButtonLeft = 860;
 constexpr int kObjectButtonTop = 217;
 constexpr int kObjectButtonPitch = 20;
 constexpr int kObjectButtonColumns = 5;
+// Tile and piece numbers come from map files unchecked. Squares beyond the
+// largest texture the drawing layer makes (8192 pixels a side) cannot show,
+// and their pixel positions would not fit the rectangle's integers: such
+// numbers draw nothing.
+constexpr int kLargestTextureSide = 8192;
+constexpr int kSquareRowsInLargestTexture = kLargestTextureSide / kCellPixels;
+
+bool FitsInATexture(int32_t number, int squaresPerRow) {
+    return number >= 0 && number / squaresPerRow < kSquareRowsInLargestTexture;
+}
 
 // First cell of the visited window along one axis: one cell before the
 // first visible one, or 0.
@@ -105,10 +115,12 @@ bool EditorScene::ReadMapFile(const char* fileName) {
 bool EditorScene::WriteMapFile(const char* fileName) const { return ::WriteMapFile(document, fileName); }
 
 void EditorScene::DrawTile(int32_t tile, int32_t column, int32_t row) {
+    if (!FitsInATexture(tile, kTilesPerRow)) return;
     sourceRect.Set((tile % kTilesPerRow) * kCellPixels, (tile / kTilesPerRow) * kCellPixels, kCellPixels,
                    kCellPixels);
-    SetPosition(static_cast<float>(kCellPixels * column) + viewOffset.x,
-                static_cast<float>(kCellPixels * row) + viewOffset.y, 0.0f);
+    // In floating point: markers may name any cell a file gives.
+    SetPosition(kCellPixels * static_cast<float>(column) + viewOffset.x,
+                kCellPixels * static_cast<float>(row) + viewOffset.y, 0.0f);
     GameObject::Render();
 }
 
@@ -118,26 +130,36 @@ void EditorScene::Render() {
     DrawInformation();
 }
 
-void EditorScene::DrawMap() {
-    const float firstColumn = FirstVisited(viewOffset.x);
-    const float firstRow = FirstVisited(viewOffset.y);
-    // The visited window never reaches past the grids, whatever size a file carried.
-    const int columnBegin = static_cast<int>(std::trunc(firstColumn));
-    const int rowBegin = static_cast<int>(std::trunc(firstRow));
-    const int columnEnd = std::min(kGridSize, static_cast<int>(std::ceil(firstColumn + kViewColumns + 2)));
-    const int rowEnd = std::min(kGridSize, static_cast<int>(std::ceil(firstRow + kViewRows + 2)));
+void EditorScene::DrawMap() { DrawMap(VisitedCells(), true); }
 
+void EditorScene::DrawMap(const CellWindow& cells, bool withObjects) {
     LoadTexture(document.lowerShellImage);
-    DrawLowerLayer(columnBegin, rowBegin, columnEnd, rowEnd);
-    DrawHanjiEdges(columnBegin, rowBegin, columnEnd, rowEnd);
-    DrawObjects();
+    DrawLowerLayer(cells);
+    DrawHanjiEdges(cells);
+    if (withObjects) DrawObjects();
     DrawMarkers();
 }
 
-void EditorScene::DrawLowerLayer(int firstColumn, int firstRow, int lastColumn, int lastRow) {
+CellWindow EditorScene::VisitedCells() const {
+    const float firstColumn = FirstVisited(viewOffset.x);
+    const float firstRow = FirstVisited(viewOffset.y);
+    // The visited window never reaches past the grids, whatever size a file carried.
+    return CellWindow{
+        static_cast<int32_t>(std::trunc(firstColumn)),
+        static_cast<int32_t>(std::trunc(firstRow)),
+        std::min(kGridSize, static_cast<int32_t>(std::ceil(firstColumn + kViewColumns + 2))),
+        std::min(kGridSize, static_cast<int32_t>(std::ceil(firstRow + kViewRows + 2))),
+    };
+}
+
+CellWindow EditorScene::MapCells() const {
+    return CellWindow{0, 0, std::clamp(document.width, 0, kGridSize), std::clamp(document.height, 0, kGridSize)};
+}
+
+void EditorScene::DrawLowerLayer(const CellWindow& cells) {
     const Gate& pending = tools.pendingGate;
-    for (int row = firstRow; row < lastRow; ++row) {
-        for (int column = firstColumn; column < lastColumn; ++column) {
+    for (int row = cells.firstRow; row < cells.endRow; ++row) {
+        for (int column = cells.firstColumn; column < cells.endColumn; ++column) {
             const LowerShell& cell = document.lowerShells[row][column];
             if (cell.kind == kKindGate) {
                 DrawTile(kGateGroundTile, column, row);
@@ -162,9 +184,9 @@ void EditorScene::DrawLowerLayer(int firstColumn, int firstRow, int lastColumn, 
     }
 }
 
-void EditorScene::DrawHanjiEdges(int firstColumn, int firstRow, int lastColumn, int lastRow) {
-    for (int row = firstRow; row < lastRow; ++row) {
-        for (int column = firstColumn; column < lastColumn; ++column) {
+void EditorScene::DrawHanjiEdges(const CellWindow& cells) {
+    for (int row = cells.firstRow; row < cells.endRow; ++row) {
+        for (int column = cells.firstColumn; column < cells.endColumn; ++column) {
             const SizzleShell& edges = document.sizzleShells[row][column];
             if (!edges.present) continue;
             if (edges.upperRight != -1) DrawTile(edges.upperRight, column, row);
@@ -190,6 +212,7 @@ void EditorScene::DrawObjects() {
         const int count = std::min(matter.count, kMatterPoints);
         for (int index = 0; index < count; ++index) {
             const MatterPoint& point = matter.points[index];
+            if (!FitsInATexture(point.piece, kPiecesPerRow)) continue;
             SetPosition(kCellPixels * point.x + viewOffset.x, kCellPixels * point.y + viewOffset.y, 0.0f);
             sourceRect.Set((point.piece % kPiecesPerRow) * kCellPixels, (point.piece / kPiecesPerRow) * kCellPixels,
                            kCellPixels, kCellPixels);

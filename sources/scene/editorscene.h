@@ -34,6 +34,14 @@ struct ViewOffset {
     float y;
 };
 
+// A block of cells: columns firstColumn up to (not including) endColumn, rows likewise.
+struct CellWindow {
+    int32_t firstColumn;
+    int32_t firstRow;
+    int32_t endColumn;
+    int32_t endRow;
+};
+
 // Shows the document's fields and object-button texts in the main dialog.
 class MainDialogLink : public DialogLink {
 public:
@@ -61,6 +69,14 @@ public:
     // The open map without the information lines: terrain, hanji edges,
     // objects and markers, for the cells around the view.
     void DrawMap();
+    // Terrain and hanji edges of `cells`, then the objects (unless left out)
+    // and the markers. Objects and markers are never limited to `cells`.
+    void DrawMap(const CellWindow& cells, bool withObjects);
+    // The cells a frame visits: the view's plus one on every side, stopped at
+    // the grids' edge whatever size a file carried.
+    CellWindow VisitedCells() const;
+    // Every cell of the open map, stopped at the grids' edge.
+    CellWindow MapCells() const;
     // Runs the worm-hole and undo clocks on by one frame of `seconds`.
     void AdvanceClocks(float seconds);
 
@@ -117,8 +133,8 @@ public:
 
 private:
     void CreateObjectButtons(HWND mainDialog);
-    void DrawLowerLayer(int firstColumn, int firstRow, int lastColumn, int lastRow);
-    void DrawHanjiEdges(int firstColumn, int firstRow, int lastColumn, int lastRow);
+    void DrawLowerLayer(const CellWindow& cells);
+    void DrawHanjiEdges(const CellWindow& cells);
     void DrawObjects();
     void DrawMarkers();
     void DrawInformation();

@@ -1,40 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
-#include <sys/wait.h>
-
 #include "mapfile_testing.h"
+#include "qrdrun.h"
 
 using namespace mapfile_testing;
-
-namespace {
-
-struct RunResult {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-// Runs qrd with the given (already quoted) arguments, capturing both streams.
-RunResult RunQrd(const ScratchDir& dir, const std::string& arguments) {
-    const std::string out = dir.File("stdout.txt");
-    const std::string err = dir.File("stderr.txt");
-    const std::string command = std::string("'") + QRD_BINARY + "' " + arguments + " >'" + out + "' 2>'" + err + "'";
-    const int status = std::system(command.c_str());
-    const int exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    return {exitCode, ReadBytes(out), ReadBytes(err)};
-}
-
-std::string Quote(const std::string& path) { return "'" + path + "'"; }
-
-std::string Fixture(const ScratchDir& dir, const std::string& name, const std::string& bytes) {
-    WriteBytes(dir.File(name), bytes);
-    return Quote(dir.File(name));
-}
-
-}  // namespace
+using namespace qrdrun;
 
 TEST(QrdDump, ExampleMapAsJson) {
     ScratchDir dir;
@@ -153,16 +127,19 @@ TEST(Qrd, NoiseNeverCrashesAnySubcommand) {
               RunQrd(dir, "check " + file).exitCode);
 }
 
-// The shipped sample is what its generator writes, and it is a clean map.
-TEST(SampleMap, ShippedFileIsCleanAndReproducible) {
+// Each shipped sample is what its generator writes, and it is a clean map.
+TEST(SampleMap, ShippedFilesAreCleanAndReproducible) {
     ScratchDir dir;
-    const std::string shipped = std::string(QUARROW_SOURCE_DIR) + "/Execute/data/sample.qrd";
-    const RunResult check = RunQrd(dir, "check " + Quote(shipped));
-    EXPECT_EQ(check.exitCode, 0) << check.out << check.err;
+    for (const char* name : {"sample.qrd", "showcase.qrd"}) {
+        SCOPED_TRACE(name);
+        const std::string shipped = std::string(QUARROW_SOURCE_DIR) + "/Execute/data/" + name;
+        const RunResult check = RunQrd(dir, "check " + Quote(shipped));
+        EXPECT_EQ(check.exitCode, 0) << check.out << check.err;
 
-    const std::string fresh = dir.File("sample.qrd");
-    const std::string command = std::string("'") + QRD_SAMPLE_BINARY + "' " + Quote(fresh);
-    ASSERT_EQ(std::system(command.c_str()), 0);
-    EXPECT_EQ(ReadBytes(fresh), ReadBytes(shipped))
-        << "Execute/data/sample.qrd is out of date: regenerate it with qrd_sample";
+        const std::string fresh = dir.File(name);
+        const RunResult made = qrdrun::Run(QRD_SAMPLE_BINARY, dir, std::string(name) + " " + Quote(fresh));
+        ASSERT_EQ(made.exitCode, 0) << made.err;
+        EXPECT_EQ(ReadBytes(fresh), ReadBytes(shipped))
+            << "Execute/data/" << name << " is out of date: regenerate it with qrd_sample " << name;
+    }
 }

@@ -7,6 +7,7 @@
 
 #include "jsonwriter.h"
 #include "mapfile.h"
+#include "render.h"
 
 namespace {
 
@@ -15,9 +16,7 @@ std::unique_ptr<MapDocument> OpenMap(const char* fileName, std::FILE* err) {
     auto doc = std::make_unique<MapDocument>();
     errno = 0;
     if (!ReadMapFile(*doc, fileName)) {
-        const int error = errno;
-        std::fprintf(err, "qrd: cannot read map file '%s'%s%s\n", fileName, error ? ": " : "",
-                     error ? std::strerror(error) : "");
+        ReportUnreadableMap(fileName, errno, err);
         return nullptr;
     }
     return doc;
@@ -190,23 +189,55 @@ void CheckMatters(const MapDocument& doc, Findings& findings) {
     }
 }
 
+// What a subcommand gives for operands it cannot take: the usage text follows.
+constexpr int kBadOperands = -1;
+
+// render FILE OUT.png [--no-objects]: the flag may stand anywhere after the subcommand.
+int RunRenderCommand(int count, char** args, std::FILE*, std::FILE* err) {
+    RenderRequest request{nullptr, nullptr, true};
+    const char* files[2] = {nullptr, nullptr};
+    int fileCount = 0;
+    for (int i = 0; i < count; ++i) {
+        if (std::strcmp(args[i], "--no-objects") == 0) {
+            request.withObjects = false;
+        } else if (args[i][0] == '-' && args[i][1] == '-') {
+            return kBadOperands;
+        } else if (fileCount < 2) {
+            files[fileCount++] = args[i];
+        } else {
+            return kBadOperands;
+        }
+    }
+    if (fileCount != 2) return kBadOperands;
+    request.mapFile = files[0];
+    request.pngFile = files[1];
+    return RunRender(request, err);
+}
+
 struct Subcommand {
     const char* name;
-    int operands;
-    int (*run)(char** operands, std::FILE* out, std::FILE* err);
+    int minOperands;
+    int maxOperands;
+    // The exit code, or kBadOperands.
+    int (*run)(int count, char** operands, std::FILE* out, std::FILE* err);
 };
 
 const Subcommand kSubcommands[] = {
-    {"dump", 1, [](char** args, std::FILE* out, std::FILE* err) { return RunDump(args[0], out, err); }},
-    {"roundtrip", 2,
-     [](char** args, std::FILE* out, std::FILE* err) { return RunRoundtrip(args[0], args[1], out, err); }},
-    {"check", 1, [](char** args, std::FILE* out, std::FILE* err) { return RunCheck(args[0], out, err); }},
+    {"dump", 1, 1, [](int, char** args, std::FILE* out, std::FILE* err) { return RunDump(args[0], out, err); }},
+    {"roundtrip", 2, 2,
+     [](int, char** args, std::FILE* out, std::FILE* err) { return RunRoundtrip(args[0], args[1], out, err); }},
+    {"check", 1, 1, [](int, char** args, std::FILE* out, std::FILE* err) { return RunCheck(args[0], out, err); }},
+    {"render", 2, 3, RunRenderCommand},
 };
 
 const char kUsage[] =
     "usage: qrd dump FILE           print the map as one JSON object\n"
     "       qrd roundtrip IN OUT    open IN and save it to OUT as the editor does\n"
-    "       qrd check FILE          list problems; exit 1 when any is found\n";
+    "       qrd check FILE          list problems; exit 1 when any is found\n"
+    "       qrd render FILE OUT.png [--no-objects]\n"
+    "                               draw the whole map as the editor shows it;\n"
+    "                               images are looked for beside FILE, then in\n"
+    "                               the working directory\n";
 
 }  // namespace
 
@@ -263,12 +294,20 @@ int RunCheck(const char* fileName, std::FILE* out, std::FILE* err) {
     return findings.Count() == 0 ? kQrdOk : kQrdFindings;
 }
 
+void ReportUnreadableMap(const char* fileName, int error, std::FILE* err) {
+    std::fprintf(err, "qrd: cannot read map file '%s'%s%s\n", fileName, error ? ": " : "",
+                 error ? std::strerror(error) : "");
+}
+
 int RunQrd(int argc, char** argv, std::FILE* out, std::FILE* err) {
     if (argc >= 2) {
+        const int operands = argc - 2;
         for (const Subcommand& command : kSubcommands) {
-            if (std::strcmp(argv[1], command.name) == 0 && argc == command.operands + 2) {
-                return command.run(argv + 2, out, err);
-            }
+            if (std::strcmp(argv[1], command.name) != 0) continue;
+            if (operands < command.minOperands || operands > command.maxOperands) break;
+            const int result = command.run(operands, argv + 2, out, err);
+            if (result != kBadOperands) return result;
+            break;
         }
     }
     std::fputs(kUsage, err);

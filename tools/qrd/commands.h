@@ -16,5 +16,9 @@ int RunRoundtrip(const char* inName, const char* outName, std::FILE* out, std::F
 // qrd check FILE: one line per problem found.
 int RunCheck(const char* fileName, std::FILE* out, std::FILE* err);
 
+// The message of every subcommand for a map file that cannot be read;
+// `error` is the errno the reader left (0 for none).
+void ReportUnreadableMap(const char* fileName, int error, std::FILE* err);
+
 // Picks the subcommand from argv[1]; prints the usage text on bad usage.
 int RunQrd(int argc, char** argv, std::FILE* out, std::FILE* err);
