@@ -161,14 +161,18 @@ uint32_t EditorTest::FramePixel(int x, int y) const {
     return GetGraphicsDevice()->GetDevice()->BackBufferPixel(x, y);
 }
 
+uint32_t EditorTest::SheetTexel(int tile, int dx, int dy) const {
+    const int x = (tile % 20) * kCell + dx;
+    const int y = (tile / 20) * kCell + dy;
+    return sheetPixels[static_cast<size_t>(y) * sheetWidth + static_cast<size_t>(x)];
+}
+
 bool EditorTest::CellShowsTile(int viewX, int viewY, int tile) {
     harness.RunFrames(1);
-    const int sheetX = (tile % 20) * kCell;
-    const int sheetY = (tile / 20) * kCell;
     int compared = 0;
     for (int dy = 0; dy < kCell; ++dy) {
         for (int dx = 0; dx < kCell; ++dx) {
-            const uint32_t texel = sheetPixels[static_cast<size_t>(sheetY + dy) * sheetWidth + sheetX + dx];
+            const uint32_t texel = SheetTexel(tile, dx, dy);
             if ((texel >> 24) != 0xFF) continue;  // blended with what lies below
             if (FramePixel(viewX + dx, viewY + dy) != texel) return false;
             ++compared;

@@ -101,6 +101,8 @@ protected:
     // Runs one frame and tells whether the view cell at (x, y) shows tile `tile`
     // of the tile sheet, pixel for pixel.
     bool CellShowsTile(int viewX, int viewY, int tile);
+    // Texel (dx, dy) of a tile of the tile sheet.
+    uint32_t SheetTexel(int tile, int dx, int dy) const;
 
     QString DataPath(const char* name) const;
     std::string DataFile(const char* name) const { return DataPath(name).toStdString(); }
