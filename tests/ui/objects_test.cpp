@@ -174,6 +174,24 @@ TEST_F(Objects, AfterAnObjectAKindOrModeButtonPaintsNoTerrainUntilAKindIsChosen)
     EXPECT_EQ(Kind(4, 4), kKindStone);
 }
 
+TEST_F(Objects, AFiftyFirstImageNameIsRefusedWithAMessageAndNothingMoves) {
+    // Each new image loaded into the slot adds its name; names are never removed.
+    Press(ui::kFirstObjectButton + 0);
+    for (int image = 0; image <= kUpperShellNames; ++image) {
+        const std::string name = "image" + std::to_string(image) + ".dds";
+        Modal().ChooseFile(DataFile(name.c_str()));
+        if (image == kUpperShellNames) Modal().AnswerButton(IDOK);
+        Press(ui::kLoadButton);
+        ClickCell(10 + image % 10, 10);
+    }
+    ASSERT_EQ(MessageBoxes().size(), 1u);
+    EXPECT_EQ(MessageBoxes()[0].caption, texts::kObjectCaption);
+    EXPECT_EQ(Doc().upperShellCount, kUpperShellNames);
+    EXPECT_STREQ(Slot(0).imageName, "image49.dds") << "the object stays where the last accepted image put it";
+    EXPECT_TRUE(HasPointAt(0, 19, 10));
+    EXPECT_FALSE(Tools().objectArmed) << "a drag does not repeat the refusal";
+}
+
 TEST_F(Objects, TheSelectedObjectIsDrawnOpaqueAndTheOthersTinted) {
     LoadInto(1);
     ClickCell(10, 10);
