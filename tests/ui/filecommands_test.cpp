@@ -237,6 +237,28 @@ TEST_F(FileCommands, SaveToTheOpenedNameAsksBeforeOverwritingAndOtherNamesDoNot)
     EXPECT_EQ(Contents("b.qrd"), Contents("a.qrd"));
 }
 
+TEST_F(FileCommands, NamesUpTo255BytesAreSavedWholeAndLongerOnesRefused) {
+    MakeModifiedMap();
+    const std::string longest = std::string(251, 'm') + ".qrd";   // 255 bytes, the longest a folder holds
+    Modal().Clear();
+    SaveAs(longest.c_str());
+    ASSERT_EQ(MessageBoxes().size(), 1u);
+    EXPECT_EQ(MessageBoxes()[0].text, texts::kSaved);
+    EXPECT_TRUE(DataFileExists(longest.c_str()));
+    EXPECT_FALSE(Doc().IsModified());
+
+    ClickCell(9, 9);
+    const std::string tooLong = std::string(252, 'n') + ".qrd";
+    Modal().Clear();
+    Modal().ChooseFile(DataFile(tooLong.c_str()));
+    Modal().AnswerButton(IDOK);
+    Menu(ui::kMenuSave);
+    ASSERT_EQ(MessageBoxes().size(), 1u);
+    EXPECT_EQ(MessageBoxes()[0].caption, "오류~");
+    EXPECT_NE(MessageBoxes()[0].text.find("255"), std::string::npos) << MessageBoxes()[0].text;
+    EXPECT_TRUE(Doc().IsModified());
+}
+
 TEST_F(FileCommands, SaveWithNoDocumentOnlySaysSo) {
     Modal().AnswerButton(IDOK);
     Menu(ui::kMenuSave);
