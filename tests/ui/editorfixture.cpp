@@ -7,8 +7,6 @@
 #include <QTest>
 #include <QWidget>
 
-#include <cstring>
-
 #include "ddsreader.h"
 #include "graphicsdevice.h"
 #include "newmap.h"

@@ -3,6 +3,7 @@
 // button, and the Assign buttons of the points and limits.
 
 #include <algorithm>
+#include <ostream>
 
 #include "editorfixture.h"
 
@@ -70,11 +71,13 @@ const TransitionCase kTransitions[] = {
      {kModeFill, kKindNone, -1, true, false}, {kFillButton}},
 };
 
+// Failures name the case rather than dumping its bytes.
+void PrintTo(const TransitionCase& c, std::ostream* out) { *out << c.what; }
+
 class PaletteTransition : public EditorTest, public testing::WithParamInterface<TransitionCase> {};
 
 TEST_P(PaletteTransition, LeavesTheToolStateAndTheChecksItNames) {
     const TransitionCase& c = GetParam();
-    SCOPED_TRACE(c.what);
     for (const int id : c.presses) Press(id);
     ExpectState(Tools(), c.expected);
     for (const int id : PaletteButtons()) {
@@ -156,6 +159,22 @@ TEST_F(Palette, ObjectCommandsWithoutADocumentSaySoAndOpenNoDialog) {
         EXPECT_EQ(MessageBoxes()[0].text, texts::kObjectNoDocument);
         EXPECT_TRUE(FileDialogs().empty());
         EXPECT_EQ(Tools().upperPaletteActive, true) << "the palette switches all the same";
+    }
+}
+
+TEST_F(Palette, ClearAndEmptyWithoutASlotSaySoAndStillSwitchToTheObjectSide) {
+    NewMap(20, 20);
+    for (const int id : {ui::kClearButton, ui::kEmptyButton}) {
+        SCOPED_TRACE(id);
+        Press(kOneCellButton);
+        Press(ui::KindButton(kKindStone));
+        Modal().Clear();
+        Modal().AnswerButton(IDOK);
+        Press(id);
+        ASSERT_EQ(MessageBoxes().size(), 1u);
+        EXPECT_EQ(MessageBoxes()[0].text, texts::kObjectNoSlot);
+        ExpectState(Tools(), {kModePlaceObject, kKindNone, -1, false, true});
+        for (const int button : PaletteButtons()) EXPECT_FALSE(Checked(button)) << "button " << button;
     }
 }
 
