@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <utility>
+
 #include "editorfixture.h"
 #include "newmap.h"
 
@@ -332,6 +334,31 @@ TEST_F(FileCommands, OpenReadsTheMapAndStartsItUnchangedAtTheOrigin) {
     GetScrollRange(harness.View(), SB_HORZ, &low, &high);
     EXPECT_EQ(high, (50 - 32) * kCell);
     EXPECT_EQ(GetScrollPos(harness.View(), SB_HORZ), 0);
+}
+
+TEST_F(FileCommands, OpenOfTheSampleMapShowsItsObjectsPointsAndLimits) {
+    ASSERT_TRUE(QFile::copy(QStringLiteral(QUARROW_SOURCE_DIR "/Execute/data/sample.qrd"), DataPath("sample.qrd")));
+    OpenFile("sample.qrd");
+    ASSERT_TRUE(Doc().IsOpen());
+    EXPECT_FALSE(Doc().IsModified());
+    EXPECT_EQ(Doc().GetWidth(), 20);
+    EXPECT_EQ(Doc().GetHeight(), 15);
+    EXPECT_EQ(Doc().matterCount, 1);
+    EXPECT_EQ(ObjectButtonText(0), "o");
+    for (int slot = 1; slot < kObjectButtonCount; ++slot) EXPECT_EQ(ObjectButtonText(slot), "x") << slot;
+    EXPECT_EQ(Kind(18, 1), kKindGate);
+    EXPECT_TRUE(Doc().gates[1][18].present);
+    EXPECT_EQ(Doc().gates[1][18].partnerX, 1);
+    EXPECT_EQ(Doc().gates[1][18].partnerY, 13);
+    const std::pair<int, const char*> fields[] = {
+        {ui::kStartX, "1"}, {ui::kStartY, "1"}, {ui::kEndX, "18"}, {ui::kEndY, "13"},
+        {ui::kFirstLimitField + 0, "30"}, {ui::kFirstLimitField + 1, "5"}, {ui::kFirstLimitField + 2, "5"},
+        {ui::kFirstLimitField + 3, "3"}, {ui::kFirstLimitField + 4, "3"}, {ui::kFirstLimitField + 5, "4"},
+        {ui::kFirstLimitField + 6, "2"},
+    };
+    for (const auto& [id, shown] : fields) EXPECT_EQ(Text(id), shown) << "field " << id;
+    // The end marker lies over the object that covers its cell.
+    EXPECT_TRUE(CellShowsTile(18 * kCell, 13 * kCell, 4));
 }
 
 TEST_F(FileCommands, ACancelledOpenKeepsTheMapAndPutsTheViewBackAtTheOrigin) {
