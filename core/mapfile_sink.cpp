@@ -55,9 +55,13 @@ bool ReplacingFile::Open(const char* target) {
     }
 
     // A unique name beside the target, so the rename stays on one file system.
+    // Short and independent of the target's name: a target whose name is
+    // already as long as a folder allows must still get one.
+    const char* slash = std::strrchr(target_, '/');
+    const int folderLength = slash != nullptr ? static_cast<int>(slash - target_ + 1) : 0;
     static unsigned serial = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::snprintf(temporary_, sizeof temporary_, "%s.%ld-%u.tmp", target_,
+        std::snprintf(temporary_, sizeof temporary_, "%.*s.qrd-save-%ld-%u.tmp", folderLength, target_,
                       static_cast<long>(getpid()), serial++);
         // 0666 lets the umask decide, as for any newly created file.
         const int fd = ::open(temporary_, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

@@ -132,6 +132,9 @@ INT_PTR ViewWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
 void ResetScrollBars(int width, int height) {
     horizontal = {0, RangeFor(width, kViewColumns)};
     vertical = {0, RangeFor(height, kViewRows)};
+    // The view follows its bars: left scrolled while the bars start again at
+    // 0 (a cancelled Open), the map's first cells could never be shown again.
+    if (EditorScene* scene = GetEditorScene()) scene->SetViewOffset(0.0f, 0.0f);
     App* app = GetApp();
     const HWND view = app != nullptr ? app->GetViewWindow() : nullptr;
     SetScrollRange(view, SB_VERT, 0, vertical.max, TRUE);
