@@ -16,7 +16,9 @@ TextCache::Area TextCache::ClippedArea(const RECT& rect, const PixelTarget& buff
 }
 
 bool TextCache::Cacheable(const TextLine& line, const PixelTarget& buffer) {
-    if (line.text == nullptr || line.length < 0 || line.length > kMaxTextBytes) return false;
+    if (buffer.pixels == nullptr || line.text == nullptr || line.length < 0 || line.length > kMaxTextBytes) {
+        return false;
+    }
     // Without clipping the text may land anywhere, and measuring draws nothing.
     if (line.format & (DT_NOCLIP | DT_CALCRECT)) return false;
     const Area area = ClippedArea(line.rect, buffer);
@@ -54,6 +56,7 @@ void TextCache::Paste(const uint32_t* kept, const PixelTarget& buffer, const Are
 }
 
 bool TextCache::Replay(const TextLine& line, const PixelTarget& buffer, int* height) {
+    if (!Cacheable(line, buffer)) return false;
     const Area area = ClippedArea(line.rect, buffer);
     for (Entry& entry : entries) {
         if (!SameLine(entry, line)) continue;
