@@ -122,10 +122,20 @@ __attribute__((target("avx2"))) inline void CopyRowAvx2(uint32_t* dst, const uin
     for (; i < n; ++i) dst[i] = src[i];
 }
 
+// Each pixel's alpha (16-bit lanes 3 and 7 of a 128-bit half) copied into
+// its four lanes, high bytes zero.
+__attribute__((target("avx2"))) inline __m256i SpreadAlpha(__m256i pixels16) {
+    const __m256i pick = _mm256_setr_epi8(6, -1, 6, -1, 6, -1, 6, -1, 14, -1, 14, -1, 14, -1, 14, -1,
+                                          6, -1, 6, -1, 6, -1, 6, -1, 14, -1, 14, -1, 14, -1, 14, -1);
+    return _mm256_shuffle_epi8(pixels16, pick);
+}
+
 // Eight pixels at a time in 16-bit lanes; the tail goes through the scalar
 // loop. Eight see-through texels leave the buffer as it is, and (without
 // modulation) eight opaque ones are stored as they are: both give exactly
-// what the full formula gives.
+// what the full formula gives. Eight opaque texels under a modulating colour
+// all leave the colour's own alpha, so what remains of the buffer needs no
+// per-pixel alpha.
 template <bool Modulate>
 __attribute__((target("avx2"))) inline void BlendRowAvx2(uint32_t* dst, const uint32_t* src, int n,
                                                           uint32_t factors) {
@@ -133,11 +143,14 @@ __attribute__((target("avx2"))) inline void BlendRowAvx2(uint32_t* dst, const ui
     const __m256i full = _mm256_set1_epi16(255);
     const __m256i alphaBits = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
     const __m256i factors16 = _mm256_unpacklo_epi8(_mm256_set1_epi32(static_cast<int>(factors)), zero);
+    // 255 − alpha of an opaque texel modulated by the colour: Div255(255 × a) is a.
+    const __m256i opaqueRemainder = _mm256_sub_epi16(full, _mm256_set1_epi16(static_cast<short>(factors >> 24)));
     int i = 0;
     for (; i + 8 <= n; i += 8) {
         const __m256i s = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + i));
         if (_mm256_testz_si256(s, s)) continue;
-        if (!Modulate && _mm256_testc_si256(s, alphaBits)) {
+        const bool opaque = _mm256_testc_si256(s, alphaBits);
+        if (!Modulate && opaque) {
             _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst + i), s);
             continue;
         }
@@ -148,11 +161,14 @@ __attribute__((target("avx2"))) inline void BlendRowAvx2(uint32_t* dst, const ui
             sLow = Div255x16(_mm256_mullo_epi16(sLow, factors16));
             sHigh = Div255x16(_mm256_mullo_epi16(sHigh, factors16));
         }
-        // Each pixel's alpha copied into its four lanes.
-        const __m256i aLow = _mm256_shufflehi_epi16(_mm256_shufflelo_epi16(sLow, 0xFF), 0xFF);
-        const __m256i aHigh = _mm256_shufflehi_epi16(_mm256_shufflelo_epi16(sHigh, 0xFF), 0xFF);
-        const __m256i dLow = Div255x16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(d, zero), _mm256_sub_epi16(full, aLow)));
-        const __m256i dHigh = Div255x16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(d, zero), _mm256_sub_epi16(full, aHigh)));
+        __m256i remainderLow = opaqueRemainder;
+        __m256i remainderHigh = opaqueRemainder;
+        if (!Modulate || !opaque) {
+            remainderLow = _mm256_sub_epi16(full, SpreadAlpha(sLow));
+            remainderHigh = _mm256_sub_epi16(full, SpreadAlpha(sHigh));
+        }
+        const __m256i dLow = Div255x16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(d, zero), remainderLow));
+        const __m256i dHigh = Div255x16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(d, zero), remainderHigh));
         const __m256i out = _mm256_packus_epi16(_mm256_add_epi16(sLow, dLow), _mm256_add_epi16(sHigh, dHigh));
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst + i), out);
     }
