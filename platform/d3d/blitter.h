@@ -31,9 +31,10 @@ void ComputeCoverage(const uint32_t* texels, int width, int height, uint32_t* co
 
 // Draws the texel rectangle (srcX, srcY, w, h) with its top-left corner at
 // (dstX, dstY). The colour modulates every channel (0xFFFFFFFF leaves the
-// texels unchanged); the result is composited over the buffer. Rows that are
-// opaque under an opaque white colour are copied, fully transparent rows are
-// skipped. The rectangle is clipped to both the texture and the buffer.
+// texels unchanged); the result is composited over the buffer. Opaque texels
+// under an opaque white colour are copied and see-through ones skipped, in
+// whole rows or vector steps. The rectangle is clipped to both the texture
+// and the buffer.
 void BlitSprite(const PixelTarget& target, const TexelSource& source,
                 int srcX, int srcY, int w, int h, int dstX, int dstY, uint32_t colour);
 
