@@ -3,6 +3,7 @@
 // texels into a 32-bit ARGB pixel buffer, modulated by a colour and clipped
 // to the buffer. It allocates nothing.
 
+#include <cstddef>
 #include <cstdint>
 
 namespace quarrow::d3d {
@@ -30,11 +31,16 @@ void ComputeCoverage(const uint32_t* texels, int width, int height, uint32_t* co
 
 // Draws the texel rectangle (srcX, srcY, w, h) with its top-left corner at
 // (dstX, dstY). The colour modulates every channel (0xFFFFFFFF leaves the
-// texels unchanged); the result is composited over the buffer. Rows that are
-// opaque under an opaque white colour are copied, fully transparent rows are
-// skipped. The rectangle is clipped to both the texture and the buffer.
+// texels unchanged); the result is composited over the buffer. Opaque texels
+// under an opaque white colour are copied and see-through ones skipped, in
+// whole rows or vector steps. The rectangle is clipped to both the texture
+// and the buffer.
 void BlitSprite(const PixelTarget& target, const TexelSource& source,
                 int srcX, int srcY, int w, int h, int dstX, int dstY, uint32_t colour);
+
+// Sets `count` pixels to `colour` with wide stores: a clear of the whole back
+// buffer every frame must run at the memory's speed, not one pixel at a time.
+void FillPixels(uint32_t* pixels, size_t count, uint32_t colour);
 
 // Which row kernels BlitSprite uses. The best one the processor supports is
 // chosen at start; tests and benchmarks may pick another.

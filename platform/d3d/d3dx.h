@@ -2,6 +2,8 @@
 // The utility layer over the device: textures from image files, the sprite
 // batcher, the text renderer and the trace function.
 
+#include <memory>
+
 #include "d3dtypes.h"
 #include "direct3d.h"
 
@@ -29,6 +31,9 @@ private:
 };
 
 class FontFace;
+namespace quarrow::d3d {
+class TextCache;
+}
 
 // Writes text into its device's back buffer.
 class ID3DXFont : public quarrow::d3d::RefCounted {
@@ -49,6 +54,8 @@ private:
 
     IDirect3DDevice9* device;
     FontFace* face;
+    // The lines drawn lately and what they left in the back buffer.
+    std::unique_ptr<quarrow::d3d::TextCache> cache;
 };
 
 HRESULT D3DXCreateSprite(IDirect3DDevice9* device, ID3DXSprite** sprite);

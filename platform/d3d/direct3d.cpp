@@ -54,13 +54,16 @@ HRESULT IDirect3DDevice9::Clear(DWORD count, const D3DRECT* rects, DWORD flags, 
     if (count > 0 && !rects) return D3DERR_INVALIDCALL;
     uint32_t* pixels = backBuffer.get();
     if (count == 0) {
-        std::fill(pixels, pixels + static_cast<size_t>(width) * height, colour);
+        quarrow::d3d::FillPixels(pixels, static_cast<size_t>(width) * height, colour);
         return D3D_OK;
     }
     for (DWORD i = 0; i < count; ++i) {
         const int x1 = std::clamp<int>(rects[i].x1, 0, width), x2 = std::clamp<int>(rects[i].x2, 0, width);
         const int y1 = std::clamp<int>(rects[i].y1, 0, height), y2 = std::clamp<int>(rects[i].y2, 0, height);
-        for (int y = y1; y < y2; ++y) std::fill(pixels + static_cast<size_t>(y) * width + x1, pixels + static_cast<size_t>(y) * width + std::max(x1, x2), colour);
+        for (int y = y1; y < y2; ++y) {
+            quarrow::d3d::FillPixels(pixels + static_cast<size_t>(y) * width + x1,
+                                     static_cast<size_t>(std::max(x1, x2) - x1), colour);
+        }
     }
     return D3D_OK;
 }

@@ -11,6 +11,7 @@
 
 #include "d3dx.h"
 #include "fontface.h"
+#include "textcache.h"
 
 bool GuiAvailable() {
     return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
@@ -55,7 +56,9 @@ FontFace::FontFace(const char* faceName, int height, int weight, bool italic) {
     font.setItalic(italic);
 }
 
-ID3DXFont::ID3DXFont(IDirect3DDevice9* device, FontFace* face) : device(device), face(face) {
+ID3DXFont::ID3DXFont(IDirect3DDevice9* device, FontFace* face)
+    // Without room for the cache every line is simply drawn.
+    : device(device), face(face), cache(new (std::nothrow) quarrow::d3d::TextCache) {
     device->AddRef();
 }
 
@@ -82,7 +85,14 @@ HRESULT D3DXCreateFontA(IDirect3DDevice9* device, INT height, UINT, UINT weight,
 
 INT ID3DXFont::DrawTextA(ID3DXSprite*, LPCSTR text, INT count, RECT* rect, DWORD format, D3DCOLOR colour) {
     if (!text || !rect || !GuiAvailable()) return 0;
-    const QString string = DecodeText(text, count);
+    const int bytes = count < 0 ? static_cast<int>(std::strlen(text)) : count;
+    const quarrow::d3d::PixelTarget buffer{device->BackBuffer(), device->BackBufferWidth(),
+                                           device->BackBufferHeight(), device->BackBufferWidth()};
+    const quarrow::d3d::TextLine line{text, bytes, format, colour, *rect};
+    int replayedHeight = 0;
+    if (cache && cache->Replay(line, buffer, &replayedHeight)) return replayedHeight;
+
+    const QString string = DecodeText(text, bytes);
     const int flags = AlignmentFor(format);
     const QRect area(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top);
 
@@ -95,6 +105,7 @@ INT ID3DXFont::DrawTextA(ID3DXSprite*, LPCSTR text, INT count, RECT* rect, DWORD
     }
     if (area.isEmpty() && !(format & DT_NOCLIP)) return 0;
 
+    const int entry = cache ? cache->Prepare(line, buffer) : -1;
     QImage target(reinterpret_cast<uchar*>(device->BackBuffer()), device->BackBufferWidth(),
                   device->BackBufferHeight(), device->BackBufferWidth() * 4, QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&target);
@@ -103,5 +114,7 @@ INT ID3DXFont::DrawTextA(ID3DXSprite*, LPCSTR text, INT count, RECT* rect, DWORD
     if (!(format & DT_NOCLIP)) painter.setClipRect(area);
     QRect drawn;
     painter.drawText(area, flags, string, &drawn);
+    painter.end();
+    if (entry >= 0) cache->Remember(entry, buffer, drawn.height());
     return drawn.height();
 }

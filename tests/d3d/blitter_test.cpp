@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <vector>
@@ -25,12 +26,14 @@ Texture MakeTexture(int width, int height, const std::vector<uint32_t>& straight
     return t;
 }
 
-// Alpha in runs of opaque, transparent and in-between texels, as sprite art has.
-Texture RandomTexture(std::mt19937& rng, int width, int height) {
+// Alpha in runs of opaque, transparent and in-between texels, as sprite art
+// has; runs longer than the vector step give it whole opaque and whole
+// see-through steps.
+Texture RandomTexture(std::mt19937& rng, int width, int height, int run = 7) {
     std::vector<uint32_t> pixels;
     std::uniform_int_distribution<uint32_t> any;
     for (int i = 0; i < width * height; ++i) {
-        uint32_t alpha = (i / 7) % 3 == 0 ? 255 : (i / 7) % 3 == 1 ? 0 : any(rng) & 0xFF;
+        uint32_t alpha = (i / run) % 3 == 0 ? 255 : (i / run) % 3 == 1 ? 0 : any(rng) & 0xFF;
         pixels.push_back((alpha << 24) | (any(rng) & 0xFFFFFF));
     }
     return MakeTexture(width, height, pixels);
@@ -62,10 +65,12 @@ std::vector<uint32_t> DrawMany(BlitterKernel kernel, const Texture& texture, uin
 TEST(Blitter, VectorKernelMatchesScalarKernel) {
     if (!KernelSupported(BlitterKernel::Avx2)) GTEST_SKIP() << "no AVX2 on this processor";
     std::mt19937 rng(7);
-    const Texture texture = RandomTexture(rng, 48, 48);
-    for (uint32_t seed : {1u, 2u, 3u}) {
-        EXPECT_EQ(DrawMany(BlitterKernel::Scalar, texture, seed), DrawMany(BlitterKernel::Avx2, texture, seed))
-            << "seed " << seed;
+    for (int run : {7, 19}) {
+        const Texture texture = RandomTexture(rng, 48, 48, run);
+        for (uint32_t seed : {1u, 2u, 3u}) {
+            EXPECT_EQ(DrawMany(BlitterKernel::Scalar, texture, seed), DrawMany(BlitterKernel::Avx2, texture, seed))
+                << "runs of " << run << ", seed " << seed;
+        }
     }
 }
 
@@ -108,6 +113,17 @@ TEST(Blitter, BlendsAndModulatesLikeTheFormula) {
                 }
             }
         }
+    }
+}
+
+// Wide stores with a pixel-by-pixel tail: exactly `count` pixels change.
+TEST(Blitter, FillPixelsSetsExactlyTheCountGiven) {
+    for (size_t count : {0u, 1u, 15u, 16u, 17u, 40u}) {
+        std::vector<uint32_t> pixels(count + 2, 0u);
+        FillPixels(pixels.data() + 1, count, 0xFF505050u);
+        EXPECT_EQ(pixels.front(), 0u) << count;
+        EXPECT_EQ(pixels.back(), 0u) << count;
+        EXPECT_EQ(std::count(pixels.begin() + 1, pixels.end() - 1, 0xFF505050u), static_cast<long>(count)) << count;
     }
 }
 
