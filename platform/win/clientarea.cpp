@@ -36,11 +36,11 @@ void ClientArea::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const bool isView = (window->style & WS_CHILD) != 0;
     if (isView) {
-        if (window->frame.isNull()) painter.fillRect(rect(), kEmptyViewColour);
-        else {
-            painter.fillRect(rect(), kEmptyViewColour);
-            painter.drawImage(QPoint(0, 0), window->frame);
-        }
+        // A presented frame covering the whole view needs no background under it.
+        const bool covered = !window->frame.isNull() && window->frame.width() >= width() &&
+                             window->frame.height() >= height();
+        if (!covered) painter.fillRect(rect(), kEmptyViewColour);
+        if (!window->frame.isNull()) painter.drawImage(QPoint(0, 0), window->frame);
     } else {
         painter.fillRect(event->rect(), palette().window());
     }
