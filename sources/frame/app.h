@@ -40,8 +40,12 @@ public:
     // While the main dialog is minimised or hidden, frames slow to a few a second.
     bool FramesThrottled() const;
 
+protected:
+    // Makes the graphics device, the texture cache and the pointer overlay;
+    // false when the device cannot be made.
+    virtual bool InitDrawingServices();
+
 private:
-    bool InitDrawingServices();
     void ReleaseDrawingServices();
     bool BeginDrawing();
     void DrawStatusLine();

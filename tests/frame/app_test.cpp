@@ -117,4 +117,27 @@ TEST_F(AppTest, ReleaseAlsoReleasesTheCurrentSceneAndDeletingClearsTheAccessor) 
     EXPECT_EQ(GetApp(), nullptr);
 }
 
+// An App on a machine where no graphics device can be made.
+class AppWithoutDevice : public App {
+protected:
+    bool InitDrawingServices() override { return false; }
+};
+
+TEST_F(AppTest, WithoutADeviceTheUserIsToldAndTheLoopEndsBeforeAnyFrame) {
+    harness.modal().AnswerButton(IDOK);
+    auto* app = new AppWithoutDevice;
+    EXPECT_FALSE(app->Init());
+    ASSERT_EQ(harness.modal().Requests().size(), 1u);
+    const ModalRequest& told = harness.modal().Requests()[0];
+    EXPECT_EQ(told.kind, ModalRequest::Kind::MessageBox);
+    EXPECT_EQ(told.caption, "오류~");
+    EXPECT_NE(told.text.find("그래픽 장치"), std::string::npos);
+    EXPECT_EQ(app->GetCurrentScene(), nullptr);
+    app->Run();   // returns at once: the quit message is already waiting
+    EXPECT_EQ(app->GetElapsed(), 0.0f) << "no frame ran";
+    app->Release();
+    delete app;
+    EXPECT_TRUE(sceneLog.empty());
+}
+
 }  // namespace
