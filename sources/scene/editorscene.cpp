@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "app.h"
 #include "graphicsdevice.h"
@@ -28,6 +29,21 @@ float FirstVisited(float offset) {
     const float scrolled = -offset;
     return scrolled > kCellPixels ? (scrolled - kCellPixels) / kCellPixels : 0.0f;
 }
+
+// Aims `square` at entry `index` of an image cut into 24-pixel squares,
+// `perRow` to a row. False when no image could hold that entry: numbers from a
+// damaged file may be negative (nothing to draw) or so large that their pixel
+// position overflows.
+bool AimAtSquare(Rect& square, int32_t index, int32_t perRow) {
+    constexpr int32_t kLastRow = (std::numeric_limits<int32_t>::max() - kCellPixels) / kCellPixels;
+    if (index < 0 || index / perRow > kLastRow) return false;
+    square.Set((index % perRow) * kCellPixels, (index / perRow) * kCellPixels, kCellPixels, kCellPixels);
+    return true;
+}
+
+// The pixel position of a cell along one axis; any cell number, far-away
+// ones included, without integer overflow.
+float CellPixel(int32_t cell) { return static_cast<float>(kCellPixels) * static_cast<float>(cell); }
 
 }  // namespace
 
@@ -105,10 +121,8 @@ bool EditorScene::ReadMapFile(const char* fileName) {
 bool EditorScene::WriteMapFile(const char* fileName) const { return ::WriteMapFile(document, fileName); }
 
 void EditorScene::DrawTile(int32_t tile, int32_t column, int32_t row) {
-    sourceRect.Set((tile % kTilesPerRow) * kCellPixels, (tile / kTilesPerRow) * kCellPixels, kCellPixels,
-                   kCellPixels);
-    SetPosition(static_cast<float>(kCellPixels * column) + viewOffset.x,
-                static_cast<float>(kCellPixels * row) + viewOffset.y, 0.0f);
+    if (!AimAtSquare(sourceRect, tile, kTilesPerRow)) return;
+    SetPosition(CellPixel(column) + viewOffset.x, CellPixel(row) + viewOffset.y, 0.0f);
     GameObject::Render();
 }
 
@@ -190,9 +204,8 @@ void EditorScene::DrawObjects() {
         const int count = std::min(matter.count, kMatterPoints);
         for (int index = 0; index < count; ++index) {
             const MatterPoint& point = matter.points[index];
+            if (!AimAtSquare(sourceRect, point.piece, kPiecesPerRow)) continue;
             SetPosition(kCellPixels * point.x + viewOffset.x, kCellPixels * point.y + viewOffset.y, 0.0f);
-            sourceRect.Set((point.piece % kPiecesPerRow) * kCellPixels, (point.piece / kPiecesPerRow) * kCellPixels,
-                           kCellPixels, kCellPixels);
             GameObject::Render();
         }
     }
