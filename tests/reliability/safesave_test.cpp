@@ -125,6 +125,18 @@ TEST_F(SaveThroughTheEditor, AFailedSaveSaysSoAndLosesNothing) {
              return true;
          },
          true},
+        {"a file bound from a full device, which must be saved in place", "bound/map.qrd",
+         [](const std::string& f, const std::string& target, std::string*) {
+             const std::string device = f + "-device";
+             if (!QDir().mkpath(QString::fromStdString(f)) || !QDir().mkpath(QString::fromStdString(device)) ||
+                 !MountSmallTmpfs(device, 64)) {
+                 return false;
+             }
+             if (!CopyFile(kSampleMap, device + "/real.qrd") || !CopyFile(kSampleMap, target)) return false;
+             FillDevice(device);
+             return BindFile(device + "/real.qrd", target);
+         },
+         true},
         {"a folder with the file's name", "folder/map.qrd",
          [](const std::string&, const std::string& target, std::string*) {
              return QDir().mkpath(QString::fromStdString(target)) && CopyFile(kSampleMap, target + "/inside.qrd");
@@ -156,7 +168,11 @@ TEST_F(SaveThroughTheEditor, AFailedSaveSaysSoAndLosesNothing) {
         const std::string subfolder = target.substr(0, target.rfind('/'));
         std::string why = "the test could not set it up";
         const bool prepared = c.prepare(subfolder, target, &why);
-        if (c.needsMounts) mounts.push_back(subfolder);
+        if (c.needsMounts) {
+            mounts.push_back(target);
+            mounts.push_back(subfolder);
+            mounts.push_back(subfolder + "-device");
+        }
         if (!prepared) {
             std::printf("[  SKIPPED ] saving onto %s: %s\n", c.name, why.c_str());
             continue;
