@@ -33,11 +33,20 @@ GraphicsDevice* graphics = nullptr;
 
 // A private working folder holding the shipped art, in memory when possible
 // so the sync of every save costs nothing.
+std::filesystem::path artFolder;
+
+void RemoveArtFolder() {
+    std::error_code error;
+    std::filesystem::remove_all(artFolder, error);
+}
+
 void EnterArtFolder() {
     namespace fs = std::filesystem;
     std::error_code error;
     const fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
     const fs::path folder = base / ("quarrow-fuzz-" + std::to_string(::getpid()));
+    artFolder = folder;
+    std::atexit(RemoveArtFolder);
     fs::create_directories(folder, error);
     for (const auto& entry : fs::directory_iterator(fs::path(QUARROW_SOURCE_DIR) / "Execute" / "data", error)) {
         if (entry.path().extension() == ".dds") {
