@@ -6,7 +6,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "mapfile_scanner.h"
 #include "mapfile_sink.h"
@@ -368,22 +370,41 @@ void WriteLimits(const MapDocument& doc, MapFileSink& out) {
 
 }  // namespace
 
+std::FILE* OpenRegularFile(const char* fileName) {
+    if (!fileName) {
+        errno = EINVAL;
+        return nullptr;
+    }
+    // O_NONBLOCK only for the open itself: opening a FIFO would otherwise wait
+    // for a writer that never comes.
+    const int fd = ::open(fileName, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return nullptr;
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const int reason = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+        ::close(fd);
+        errno = reason;
+        return nullptr;
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    std::FILE* file = flags >= 0 && ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) == 0 ? ::fdopen(fd, "rb") : nullptr;
+    if (!file) ::close(fd);
+    return file;
+}
+
+bool ReadMapStream(MapDocument& doc, std::FILE* stream) {
+    if (!stream) return false;
+    MapFileReader reader(doc, stream);
+    return reader.ReadAll();
+}
+
 bool ReadMapFile(MapDocument& doc, const char* fileName) {
     doc.ResetDocument();
     doc.isOpen = true;
     doc.isModified = false;
-    std::FILE* file = fileName ? std::fopen(fileName, "rb") : nullptr;
+    std::FILE* file = OpenRegularFile(fileName);
     if (!file) return false;
-    // Only regular files: a device or pipe could feed the reader forever.
-    struct stat info;
-    if (::fstat(::fileno(file), &info) != 0 || !S_ISREG(info.st_mode)) {
-        const bool folder = S_ISDIR(info.st_mode);
-        std::fclose(file);
-        errno = folder ? EISDIR : EINVAL;
-        return false;
-    }
-    MapFileReader reader(doc, file);
-    const bool ok = reader.ReadAll();
+    const bool ok = ReadMapStream(doc, file);
     std::fclose(file);
     return ok;
 }

@@ -54,6 +54,15 @@ bool ReplacingFile::Open(const char* target) {
         std::strcpy(target_, resolved);
     }
 
+    // Only a regular file is replaced: renaming over a device node or a FIFO
+    // would destroy it, and a folder cannot take the file's place anyway.
+    struct stat existing;
+    if (::stat(target_, &existing) == 0 && !S_ISREG(existing.st_mode)) {
+        errno = S_ISDIR(existing.st_mode) ? EISDIR : EINVAL;
+        return false;
+    }
+    kept_[0] = '\0';
+
     // A unique name beside the target, so the rename stays on one file system.
     // Short and independent of the target's name: a target whose name is
     // already as long as a folder allows must still get one.
@@ -93,8 +102,66 @@ bool ReplacingFile::Commit() {
         temporary_[0] = '\0';
         return true;
     }
+    if (ok && (errno == EBUSY || errno == EXDEV)) return CopyOverTarget();
     Discard();
     return false;
+}
+
+namespace {
+
+bool WriteAll(int fd, const char* data, size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        data += written;
+        size -= static_cast<size_t>(written);
+    }
+    return true;
+}
+
+// Copies the whole of `from` over the start of `to`.
+bool CopyContent(int from, int to) {
+    char block[64 * 1024];
+    for (;;) {
+        const ssize_t got = ::read(from, block, sizeof block);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return false;
+        if (got == 0) return true;
+        if (!WriteAll(to, block, static_cast<size_t>(got))) return false;
+    }
+}
+
+}  // namespace
+
+bool ReplacingFile::CopyOverTarget() {
+    const int from = ::open(temporary_, O_RDONLY | O_CLOEXEC);
+    const int to = from < 0 ? -1 : ::open(target_, O_WRONLY | O_CLOEXEC);
+    struct stat source;
+    bool ok = to >= 0 && ::fstat(from, &source) == 0;
+    // Reserve the space first, so a full device fails here, before the old
+    // content is touched. File systems without fallocate go straight on.
+    if (ok && source.st_size > 0) {
+        const int reserved = ::fallocate(to, FALLOC_FL_KEEP_SIZE, 0, source.st_size);
+        ok = reserved == 0 || errno == EOPNOTSUPP;
+    }
+    if (!ok) {
+        if (from >= 0) ::close(from);
+        if (to >= 0) ::close(to);
+        Discard();
+        return false;
+    }
+    ok = CopyContent(from, to) && ::ftruncate(to, source.st_size) == 0 && ::fsync(to) == 0;
+    ok = ::close(to) == 0 && ok;
+    ::close(from);
+    if (!ok) {
+        // The target may be half written now: keep the complete new copy.
+        std::memcpy(kept_, temporary_, sizeof kept_);
+        temporary_[0] = '\0';
+        return false;
+    }
+    Discard();
+    return true;
 }
 
 void ReplacingFile::Discard() {

@@ -36,7 +36,15 @@ private:
 
 // Writes a file under a temporary name in the target's folder and renames it
 // over the target on Commit. Until then, and whenever something fails, the
-// target is left as it was and the temporary file is removed.
+// target is left as it was and the temporary file is removed. A target that
+// exists but is no regular file (a folder, a device, a FIFO) is refused.
+//
+// When the target cannot be renamed over because it is a mount point of its
+// own (a file bind-mounted into the folder: EBUSY or EXDEV), the complete
+// temporary file is copied over the target in place, after reserving the
+// space for it; the temporary file is removed only once the target holds the
+// new content and is synced, so a complete copy exists at every moment. If
+// the copy fails part way the temporary file is kept as that copy.
 class ReplacingFile {
 public:
     ReplacingFile() = default;
@@ -49,11 +57,16 @@ public:
     // Flushes, syncs and closes the temporary file and renames it over the target.
     bool Commit();
 
+    // The temporary file kept after a failed in-place copy, or empty.
+    const char* KeptCopy() const { return kept_; }
+
 private:
     void Discard();
+    bool CopyOverTarget();
 
     static constexpr size_t kPathSize = 4096;
     char target_[kPathSize] = {};
     char temporary_[kPathSize] = {};
+    char kept_[kPathSize] = {};
     std::FILE* file_ = nullptr;
 };

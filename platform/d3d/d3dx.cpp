@@ -112,7 +112,7 @@ HRESULT D3DXCreateTextureFromFileExA(IDirect3DDevice9* device, LPCSTR file, UINT
 
     std::vector<uint8_t> bytes;
     std::string error;
-    if (!quarrow::d3d::ReadWholeFile(file, &bytes, &error)) return D3DERR_NOTAVAILABLE;
+    if (!quarrow::d3d::ReadImageFile(file, &bytes, &error)) return D3DERR_NOTAVAILABLE;
     quarrow::d3d::LoadedImage image;
     if (!quarrow::d3d::DecodeImage(bytes.data(), bytes.size(), &image, &error)) return D3DXERR_INVALIDDATA;
     bytes = {};

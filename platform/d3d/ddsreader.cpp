@@ -194,7 +194,33 @@ bool DecodeCompressed(const Header& header, const uint8_t* data, size_t size, De
     return true;
 }
 
+// Bytes of the top-level image after the header; 0 for a format we do not decode.
+uint64_t TopLevelBytes(const Header& header) {
+    if (header.formatFlags & kPixelFormatFourCc) {
+        const bool dxt1 = header.fourCc == FourCc('D', 'X', 'T', '1');
+        const bool dxt35 = header.fourCc == FourCc('D', 'X', 'T', '3') || header.fourCc == FourCc('D', 'X', 'T', '5');
+        if (!dxt1 && !dxt35) return 0;
+        const uint64_t blocks = uint64_t{(header.width + 3) / 4} * ((header.height + 3) / 4);
+        return blocks * (dxt1 ? 8 : 16);
+    }
+    if (header.formatFlags & kPixelFormatRgb) {
+        if (header.bitCount % 8 != 0 || header.bitCount < 16 || header.bitCount > 32) return 0;
+        return uint64_t{header.width} * header.height * (header.bitCount / 8);
+    }
+    return 0;
+}
+
 }  // namespace
+
+uint64_t DdsBytesNeeded(const uint8_t* data, size_t size) {
+    if (!data || !LooksLikeDds(data, size) || size < kHeaderSize) return kHeaderSize;
+    if (ReadU32(data + 4) != 124 || ReadU32(data + 4 + 72) != 32) return kHeaderSize;
+    const Header header = ParseHeader(data);
+    if (header.width == 0 || header.height == 0 || header.width > kMaxDdsSide || header.height > kMaxDdsSide) {
+        return kHeaderSize;
+    }
+    return kHeaderSize + TopLevelBytes(header);
+}
 
 bool LooksLikeDds(const uint8_t* data, size_t size) {
     return size >= 4 && std::memcmp(data, "DDS ", 4) == 0;

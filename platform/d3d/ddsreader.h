@@ -23,6 +23,12 @@ struct DecodedImage {
 // True when `data` starts with the DDS magic word.
 bool LooksLikeDds(const uint8_t* data, size_t size);
 
+// How many bytes from the start of a DDS file the decoder needs, judged from
+// its first `size` bytes: the header and the top-level image, never the
+// mipmaps after it. Only the header (128) when the header cannot be decoded
+// anyway, so a file claiming a huge image is never read beyond it.
+uint64_t DdsBytesNeeded(const uint8_t* data, size_t size);
+
 // Decodes a whole DDS file. On failure returns false, leaves `image` empty and
 // puts a short reason in `error`.
 bool DecodeDds(const uint8_t* data, size_t size, DecodedImage* image, std::string* error);

@@ -5,6 +5,12 @@
 #include <QImage>
 #include <QImageReader>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 
 #include "ddsreader.h"
@@ -46,25 +52,60 @@ bool DecodeWithQt(const uint8_t* data, size_t size, LoadedImage* image, std::str
     return true;
 }
 
+// A descriptor for a regular file, opened without waiting; -1 otherwise.
+int OpenRegularFile(const char* path, uint64_t* length) {
+    const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return -1;
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    *length = static_cast<uint64_t>(info.st_size);
+    return fd;
+}
+
+// Reads up to `wanted` bytes from the current position into the end of `bytes`.
+bool ReadInto(int fd, uint64_t wanted, std::vector<uint8_t>* bytes) {
+    const size_t start = bytes->size();
+    bytes->resize(start + static_cast<size_t>(wanted));
+    size_t done = 0;
+    while (done < wanted) {
+        const ssize_t got = ::read(fd, bytes->data() + start + done, static_cast<size_t>(wanted) - done);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return false;
+        if (got == 0) break;
+        done += static_cast<size_t>(got);
+    }
+    bytes->resize(start + done);
+    return true;
+}
+
 }  // namespace
 
-bool ReadWholeFile(const char* path, std::vector<uint8_t>* bytes, std::string* error) {
+bool ReadImageFile(const char* path, std::vector<uint8_t>* bytes, std::string* error) {
     bytes->clear();
     if (!path || !*path) return Fail(error, "no file name");
-    std::FILE* file = std::fopen(path, "rb");
-    if (!file) return Fail(error, "cannot open file");
-    bool ok = std::fseek(file, 0, SEEK_END) == 0;
-    const long length = ok ? std::ftell(file) : -1;
-    ok = ok && length >= 0 && static_cast<uint64_t>(length) <= kMaxImageFileBytes && std::fseek(file, 0, SEEK_SET) == 0;
-    if (ok) {
-        bytes->resize(static_cast<size_t>(length));
-        ok = std::fread(bytes->data(), 1, bytes->size(), file) == bytes->size();
+    uint64_t length = 0;
+    const int fd = OpenRegularFile(path, &length);
+    if (fd < 0) return Fail(error, "cannot open file");
+    // The first bytes decide how much of the rest is worth reading.
+    constexpr uint64_t kProbeBytes = 128;
+    bool ok = ReadInto(fd, std::min(length, kProbeBytes), bytes);
+    uint64_t wanted = length;
+    if (ok && LooksLikeDds(bytes->data(), bytes->size())) {
+        wanted = std::min(length, DdsBytesNeeded(bytes->data(), bytes->size()));
     }
-    std::fclose(file);
+    if (ok && wanted > kMaxImageFileBytes) {
+        ::close(fd);
+        bytes->clear();
+        return Fail(error, "file too large");
+    }
+    if (ok && wanted > bytes->size()) ok = ReadInto(fd, wanted - bytes->size(), bytes);
+    ::close(fd);
     if (!ok) {
         bytes->clear();
-        return Fail(error, length > 0 && static_cast<uint64_t>(length) > kMaxImageFileBytes ? "file too large"
-                                                                                            : "cannot read file");
+        return Fail(error, "cannot read file");
     }
     return true;
 }

@@ -17,7 +17,11 @@ struct LoadedImage {
     std::vector<uint32_t> pixels;   // straight ARGB, row by row
 };
 
-bool ReadWholeFile(const char* path, std::vector<uint8_t>* bytes, std::string* error);
+// Reads what decoding an image file needs: for a DDS file the header and the
+// top-level image only (a header claiming a huge image costs no more than the
+// header), any other file whole. Only regular files, never waiting on a FIFO,
+// and none larger than kMaxImageFileBytes.
+bool ReadImageFile(const char* path, std::vector<uint8_t>* bytes, std::string* error);
 
 // Decodes an image held in memory, whatever its format.
 bool DecodeImage(const uint8_t* data, size_t size, LoadedImage* image, std::string* error);

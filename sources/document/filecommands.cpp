@@ -6,6 +6,7 @@
 
 #include "app.h"
 #include "editorscene.h"
+#include "mapfile.h"
 #include "newmap.h"
 #include "viewinput.h"
 #include "winapi.h"
@@ -53,9 +54,10 @@ void ReportFileFailure(const char* name, const char* suffix, const char* caption
 // Tried before the document is touched: reading resets the document first,
 // and a file that cannot even be opened must not cost the open map.
 bool CanReadFile(const char* name) {
-    std::FILE* file = std::fopen(name, "rb");
+    // Only a regular file: a FIFO would block the editor, a device feed it forever.
+    std::FILE* file = OpenRegularFile(name);
     if (file == nullptr) return false;
-    std::fgetc(file);  // a folder opens but does not read
+    std::fgetc(file);
     const bool readable = std::ferror(file) == 0;
     std::fclose(file);
     return readable;

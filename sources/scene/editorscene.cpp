@@ -39,6 +39,18 @@ float FirstVisited(float offset) {
     return scrolled > kCellPixels ? (scrolled - kCellPixels) / kCellPixels : 0.0f;
 }
 
+// Aims `square` at entry `index` of an image cut into 24-pixel squares,
+// `perRow` to a row. False when no image could hold that entry.
+bool AimAtSquare(Rect& square, int32_t index, int32_t perRow) {
+    if (!FitsInATexture(index, perRow)) return false;
+    square.Set((index % perRow) * kCellPixels, (index / perRow) * kCellPixels, kCellPixels, kCellPixels);
+    return true;
+}
+
+// The pixel position of a cell along one axis; any cell number, far-away
+// ones included, without integer overflow.
+float CellPixel(int32_t cell) { return static_cast<float>(kCellPixels) * static_cast<float>(cell); }
+
 }  // namespace
 
 void MainDialogLink::SetFieldUnsigned(int controlId, unsigned value) {
@@ -115,12 +127,8 @@ bool EditorScene::ReadMapFile(const char* fileName) {
 bool EditorScene::WriteMapFile(const char* fileName) const { return ::WriteMapFile(document, fileName); }
 
 void EditorScene::DrawTile(int32_t tile, int32_t column, int32_t row) {
-    if (!FitsInATexture(tile, kTilesPerRow)) return;
-    sourceRect.Set((tile % kTilesPerRow) * kCellPixels, (tile / kTilesPerRow) * kCellPixels, kCellPixels,
-                   kCellPixels);
-    // In floating point: markers may name any cell a file gives.
-    SetPosition(kCellPixels * static_cast<float>(column) + viewOffset.x,
-                kCellPixels * static_cast<float>(row) + viewOffset.y, 0.0f);
+    if (!AimAtSquare(sourceRect, tile, kTilesPerRow)) return;
+    SetPosition(CellPixel(column) + viewOffset.x, CellPixel(row) + viewOffset.y, 0.0f);
     GameObject::Render();
 }
 
@@ -212,10 +220,8 @@ void EditorScene::DrawObjects() {
         const int count = std::min(matter.count, kMatterPoints);
         for (int index = 0; index < count; ++index) {
             const MatterPoint& point = matter.points[index];
-            if (!FitsInATexture(point.piece, kPiecesPerRow)) continue;
+            if (!AimAtSquare(sourceRect, point.piece, kPiecesPerRow)) continue;
             SetPosition(kCellPixels * point.x + viewOffset.x, kCellPixels * point.y + viewOffset.y, 0.0f);
-            sourceRect.Set((point.piece % kPiecesPerRow) * kCellPixels, (point.piece / kPiecesPerRow) * kCellPixels,
-                           kCellPixels, kCellPixels);
             GameObject::Render();
         }
     }
