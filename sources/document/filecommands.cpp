@@ -6,6 +6,7 @@
 
 #include "app.h"
 #include "editorscene.h"
+#include "filechooser.h"
 #include "mapfile.h"
 #include "newmap.h"
 #include "viewinput.h"
@@ -18,9 +19,6 @@ constexpr char kStartFolder[] = ".\\data";
 constexpr char kMapExtension[] = "qrd";
 constexpr char kOpenTitle[] = "열기 *QRD";
 constexpr char kSaveTitle[] = "저장 *QRD";
-// The dialog writes the whole path too; it may be far longer than the name.
-constexpr int kPathBufferSize = 4096;
-constexpr int kTitleBufferSize = 1024;
 
 constexpr char kModifiedText[] = "수정한 파일입니다만... 저장 부터 하시겠습니까?";
 constexpr char kModifiedCaption[] = "수정한 파일 처리";
@@ -91,32 +89,9 @@ void FailOpen(const char* name) {
 }  // namespace
 
 bool ChooseMapFile(HWND owner, char (&name)[kNameSize], FileChoice choice) {
-    char path[kPathBufferSize] = {};
-    char title[kTitleBufferSize] = {};
-    OPENFILENAMEA request{};
-    request.lStructSize = sizeof request;
-    request.hwndOwner = owner;
-    request.lpstrFilter = kMapFilter;
-    request.nFilterIndex = 0;
-    request.lpstrFile = path;
-    request.nMaxFile = sizeof path;
-    request.lpstrFileTitle = title;
-    request.nMaxFileTitle = sizeof title;
-    request.lpstrInitialDir = kStartFolder;
-    request.lpstrTitle = choice == FileChoice::Open ? kOpenTitle : kSaveTitle;
-    request.Flags = 0;
-    request.lpstrDefExt = kMapExtension;
-    const BOOL chosen = choice == FileChoice::Open ? GetOpenFileNameA(&request) : GetSaveFileNameA(&request);
-    if (!chosen) {
-        if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) ReportNameTooLong();
-        return false;
-    }
-    if (std::strlen(title) >= sizeof name) {
-        ReportNameTooLong();
-        return false;
-    }
-    std::memcpy(name, title, std::strlen(title) + 1);
-    return true;
+    const bool save = choice == FileChoice::Save;
+    const FileChooserSettings settings{kMapFilter, kStartFolder, save ? kSaveTitle : kOpenTitle, kMapExtension, save};
+    return ChooseBareFileName(owner, settings, name, ReportNameTooLong);
 }
 
 bool ConfirmModified() {

@@ -1,9 +1,8 @@
 #include "objectcommands.h"
 
-#include <cstring>
-
 #include "app.h"
 #include "editorscene.h"
+#include "filechooser.h"
 #include "texturemanager.h"
 #include "winapi.h"
 
@@ -21,10 +20,6 @@ constexpr char kImageFilter[] = "DDS Files (*.DDS)\0*.dds\0";
 constexpr char kImageFolder[] = ".\\data";
 constexpr char kImageDialogTitle[] = "물체 이미지 파일 열기";
 constexpr char kImageExtension[] = "dds";
-// Room for a full path however deep the folder; the bare name is checked
-// against the name fields separately.
-constexpr DWORD kPathBufferSize = 4096;
-constexpr DWORD kTitleBufferSize = 1024;
 
 HWND MainDialog() {
     App* app = GetApp();
@@ -52,31 +47,8 @@ bool CheckObjectCommand() {
 }
 
 bool ChooseObjectImage(HWND owner, char (&name)[kNameSize]) {
-    char path[kPathBufferSize] = {};
-    char title[kTitleBufferSize] = {};
-    OPENFILENAMEA request{};
-    request.lStructSize = sizeof request;
-    request.hwndOwner = owner;
-    request.lpstrFilter = kImageFilter;
-    request.nFilterIndex = 0;
-    request.lpstrFile = path;
-    request.nMaxFile = kPathBufferSize;
-    request.lpstrFileTitle = title;
-    request.nMaxFileTitle = kTitleBufferSize;
-    request.lpstrInitialDir = kImageFolder;
-    request.lpstrTitle = kImageDialogTitle;
-    request.Flags = 0;
-    request.lpstrDefExt = kImageExtension;
-    if (!GetOpenFileNameA(&request)) {
-        if (CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) ShowObjectError(kNameTooLongText);
-        return false;
-    }
-    if (std::strlen(title) >= sizeof name) {
-        ShowObjectError(kNameTooLongText);
-        return false;
-    }
-    std::memcpy(name, title, std::strlen(title) + 1);
-    return true;
+    const FileChooserSettings settings{kImageFilter, kImageFolder, kImageDialogTitle, kImageExtension, false};
+    return ChooseBareFileName(owner, settings, name, [] { ShowObjectError(kNameTooLongText); });
 }
 
 bool LoadObjectImage(HWND owner) {
