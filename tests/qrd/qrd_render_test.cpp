@@ -209,7 +209,8 @@ TEST_F(QrdRender, PictureCoversTheWholeMap) {
     ASSERT_EQ(picture.height(), 101 * kCell);
     EXPECT_TRUE(CellIs(picture, 100, 50, SheetTile(8)));
     // The markers, over the stone.
-    for (const auto& [column, tile] : {std::pair{100, 4}, std::pair{0, 3}}) {
+    for (const auto& [column, markerTile] : {std::pair{100, 4}, std::pair{0, 3}}) {
+        const int tile = markerTile;   // a structured binding cannot be captured everywhere yet
         EXPECT_TRUE(CellIs(picture, column, column, [&](int x, int y) {
             return Composite(SheetTile(7)(x, y), At(sheet, tile % 20 * kCell + x, tile / 20 * kCell + y), 0xFFFFFFFFu);
         })) << "marker tile " << tile;
