@@ -1,5 +1,7 @@
 #include "drawingtools.h"
 
+#include "hanjisheet.h"
+
 #include <cstdlib>
 
 namespace {
@@ -12,15 +14,6 @@ int32_t CellOf(int32_t pixel) { return pixel >= 0 ? pixel / kCellPixels : -1; }
 constexpr int kNeighbourDx[8] = {1, -1, 0, 0, 1, -1, 1, -1};
 constexpr int kNeighbourDy[8] = {0, 0, 1, -1, 1, -1, -1, 1};
 
-// First of the five variant edge tiles for each side mask (bit 1 above,
-// 2 below, 4 left, 8 right: the sides that border other terrain).
-constexpr int32_t kEdgeBase[16] = {0,   40,  60,  165, 80,  170, 150, 135,
-                                   100, 110, 130, 155, 145, 175, 115, 125};
-constexpr int32_t kUpperRightBase = 120;
-constexpr int32_t kUpperLeftBase = 140;
-constexpr int32_t kLowerLeftBase = 160;
-constexpr int32_t kLowerRightBase = 105;
-constexpr int kTileVariants = 5;
 
 constexpr int32_t kOneWayFirstTile = 13;
 constexpr int32_t kOneWayLastTile = 73;
@@ -261,14 +254,14 @@ void DrawingTools::RetileCell(int32_t x, int32_t y) {
     const bool right = x + 1 >= doc_.width;
 
     // One bit for each side that borders other terrain inside the map.
-    int mask = 15;
-    if (top || IsHanji(x, y - 1)) mask -= 1;
-    if (bottom || IsHanji(x, y + 1)) mask -= 2;
-    if (left || IsHanji(x - 1, y)) mask -= 4;
-    if (right || IsHanji(x + 1, y)) mask -= 8;
+    int mask = kOpenTop | kOpenBottom | kOpenLeft | kOpenRight;
+    if (top || IsHanji(x, y - 1)) mask -= kOpenTop;
+    if (bottom || IsHanji(x, y + 1)) mask -= kOpenBottom;
+    if (left || IsHanji(x - 1, y)) mask -= kOpenLeft;
+    if (right || IsHanji(x + 1, y)) mask -= kOpenRight;
 
     s.edge = 0;
-    if (mask != 0) s.edge = kEdgeBase[mask] + std::rand() % kTileVariants;
+    if (mask != 0) s.edge = kHanjiEdgeBase[mask] + std::rand() % kHanjiTileVariants;
 
     // A corner inside the map gets a tile when one of its three cells has no
     // edge record (as the records stand now, refreshed or not).
@@ -276,10 +269,10 @@ void DrawingTools::RetileCell(int32_t x, int32_t y) {
         return !HasEdgeRecord(x + dx, y) || !HasEdgeRecord(x + dx, y + dy) || !HasEdgeRecord(x, y + dy);
     };
     s.upperRight = s.lowerRight = s.upperLeft = s.lowerLeft = -1;
-    if (!(top || right) && openCorner(1, -1)) s.upperRight = kUpperRightBase + std::rand() % kTileVariants;
-    if (!(top || left) && openCorner(-1, -1)) s.upperLeft = kUpperLeftBase + std::rand() % kTileVariants;
-    if (!(bottom || left) && openCorner(-1, 1)) s.lowerLeft = kLowerLeftBase + std::rand() % kTileVariants;
-    if (!(bottom || right) && openCorner(1, 1)) s.lowerRight = kLowerRightBase + std::rand() % kTileVariants;
+    if (!(top || right) && openCorner(1, -1)) s.upperRight = kHanjiUpperRightBase + std::rand() % kHanjiTileVariants;
+    if (!(top || left) && openCorner(-1, -1)) s.upperLeft = kHanjiUpperLeftBase + std::rand() % kHanjiTileVariants;
+    if (!(bottom || left) && openCorner(-1, 1)) s.lowerLeft = kHanjiLowerLeftBase + std::rand() % kHanjiTileVariants;
+    if (!(bottom || right) && openCorner(1, 1)) s.lowerRight = kHanjiLowerRightBase + std::rand() % kHanjiTileVariants;
     s.present = true;
 }
 

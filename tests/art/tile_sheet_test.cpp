@@ -135,18 +135,18 @@ TEST(HanjiBorders, ContinueAcrossEverySeamBetweenHanjiCells)
 TEST(HanjiBorders, RimRunsTheWholeSideFacingOtherTerrain)
 {
     for (int mask = 1; mask < 16; ++mask) {
-        const Canvas edge = artgen::DrawTile(artgen::kHanjiEdgeBase[mask] + 2);
+        const Canvas edge = artgen::DrawTile(kHanjiEdgeBase[mask] + 2);
         for (int i = 0; i < kTileSize; ++i) {
-            if (mask & artgen::kOpenTop) {
+            if (mask & kOpenTop) {
                 EXPECT_EQ(edge.At(i, 0), artgen::kHanjiBandColours[0]) << "mask " << mask;
             }
-            if (mask & artgen::kOpenBottom) {
+            if (mask & kOpenBottom) {
                 EXPECT_EQ(edge.At(i, kTileSize - 1), artgen::kHanjiBandColours[0]) << "mask " << mask;
             }
-            if (mask & artgen::kOpenLeft) {
+            if (mask & kOpenLeft) {
                 EXPECT_EQ(edge.At(0, i), artgen::kHanjiBandColours[0]) << "mask " << mask;
             }
-            if (mask & artgen::kOpenRight) {
+            if (mask & kOpenRight) {
                 EXPECT_EQ(edge.At(kTileSize - 1, i), artgen::kHanjiBandColours[0]) << "mask " << mask;
             }
         }

@@ -6,23 +6,14 @@
 #pragma once
 
 #include "canvas.h"
+// The sheet's places for these tiles, shared with the retiling tools.
+#include "hanjisheet.h"
 
 namespace artgen {
 
-// Open sides of a hanji cell: the neighbour on that side is other terrain.
-enum HanjiSide { kOpenTop = 1, kOpenBottom = 2, kOpenLeft = 4, kOpenRight = 8 };
-
 enum class HanjiCorner { UpperRight, LowerRight, UpperLeft, LowerLeft };
 
-// First of the five variant tiles for each side mask 1 to 15 (0: no edge).
-constexpr int kHanjiEdgeBase[16] = {0,   40,  60,  165, 80,  170, 150, 135,
-                                    100, 110, 130, 155, 145, 175, 115, 125};
-constexpr int kHanjiPaperBase = 20;
-constexpr int kHanjiUpperRightBase = 120;
-constexpr int kHanjiLowerRightBase = 105;
-constexpr int kHanjiUpperLeftBase = 140;
-constexpr int kHanjiLowerLeftBase = 160;
-constexpr int kVariants = 5;
+constexpr int kVariants = kHanjiTileVariants;
 
 // Width of the border band in pixels, and its colours from the open side
 // inwards: a dark rim fading into the paper. Away from the cell's ends the
