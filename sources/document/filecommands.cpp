@@ -121,10 +121,9 @@ void OpenCommand(HWND mainDialog) {
             FailOpen(name);
         } else {
             scene->SetFileName(name);
-            scene->Drawing().CancelPendingGate();
-            scene->SetViewOffset(0.0f, 0.0f);
         }
     }
+    // Also brings the view back to the map's origin.
     ResetScrollBars(scene->GetWidth(), scene->GetHeight());
 }
 
@@ -146,7 +145,6 @@ void CloseCommand() {
     EditorScene* scene = GetEditorScene();
     if (scene == nullptr || !ConfirmModified()) return;
     scene->ResetDocument();
-    scene->Drawing().CancelPendingGate();
     ResetScrollBars(0, 0);
 }
 

@@ -64,7 +64,7 @@ int ClampNewMapSide(int typed) {
 
 void CreateNewMap(EditorScene& scene, int width, int height) {
     MapDocument& doc = scene.Document();
-    doc.ResetDocument();  // every cell kind 0, no hanji records, no gates, no objects
+    scene.ResetDocument();  // every cell kind 0, no hanji records, no gates, no objects, no waiting gate end
     CopyName(doc.lowerShellImage, kNewMapTileSheet);
     // The grids hold at most 100 x 100 cells of map whatever the caller asks.
     doc.width = ClampNewMapSide(width);
@@ -78,8 +78,6 @@ void CreateNewMap(EditorScene& scene, int width, int height) {
     doc.upperShellCount = 0;
     doc.isOpen = true;
     doc.isModified = true;
-    // A gate end waiting from the previous map would pair across maps.
-    scene.Drawing().CancelPendingGate();
     scene.SetViewOffset(0.0f, 0.0f);
     scene.RestartUndo();
 }

@@ -119,6 +119,8 @@ void EditorScene::AdvanceClocks(float seconds) {
 }
 
 bool EditorScene::ReadMapFile(const char* fileName) {
+    // The reader resets the document whether or not the file reads.
+    drawing.CancelPendingGate();
     if (!::ReadMapFile(document, fileName)) return false;
     undo.RestartUndo(document);
     return true;

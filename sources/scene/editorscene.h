@@ -98,9 +98,15 @@ public:
     }
     const char* GetFileName() const { return document.GetFileName(); }
     void SetFileName(const char* name) { document.SetFileName(name); }
-    void ResetDocument() { document.ResetDocument(); }
+    // Empties the document; a gate end waiting for its partner goes with it,
+    // so nothing of one map pairs with the next.
+    void ResetDocument() {
+        document.ResetDocument();
+        drawing.CancelPendingGate();
+    }
     // Opens a map file: the document, the dialog fields and buttons, and a
-    // fresh undo history. False when the file could not be read.
+    // fresh undo history; a waiting gate end is forgotten. False when the
+    // file could not be read.
     bool ReadMapFile(const char* fileName);
     // Saves safely (temporary file renamed over the target); false on failure.
     bool WriteMapFile(const char* fileName) const;

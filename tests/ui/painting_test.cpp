@@ -126,6 +126,31 @@ TEST_F(Painting, CoverWithHanjiMakesEveryCellHanjiWithoutEdges) {
     }
 }
 
+// A first gate end still waiting for its partner belongs to the map it was
+// clicked on: New, Open and Close forget it, so it never pairs across maps.
+TEST_F(Painting, AWaitingGateEndIsForgottenWithItsMap) {
+    ASSERT_TRUE(Scene().WriteMapFile(DataFile("other.qrd").c_str()));
+    for (const char* leave : {"New", "Open", "Close"}) {
+        SCOPED_TRACE(leave);
+        if (!Scene().IsOpen()) NewMap(40, 12);
+        Choose(kModeOneCell, kKindGate);
+        ClickCell(4, 4);
+        ASSERT_TRUE(Tools().gateWaiting);
+        Modal().AnswerButton(IDNO);   // the map was changed: leave it unsaved
+        if (leave == std::string("New")) {
+            NewMap(40, 12);
+        } else if (leave == std::string("Open")) {
+            Modal().ChooseFile(DataFile("other.qrd"));
+            Menu(ui::kMenuOpen);
+        } else {
+            Menu(ui::kMenuClose);
+        }
+        EXPECT_FALSE(Tools().gateWaiting);
+        EXPECT_FALSE(Tools().pendingGate.present);
+        EXPECT_EQ(Modal().Unused(), 0u);
+    }
+}
+
 TEST_F(Painting, TwoClicksMakeALinkedGatePairAndAnotherKindDissolvesIt) {
     Choose(kModeOneCell, kKindGate);
     ClickCell(4, 4);
